@@ -1,0 +1,21 @@
+#pragma once
+
+#include "objects/satellite.h"
+
+// A shot from the ship: it falls like every orbiting object and expires after 70 steps.
+class Bullet : public Satellite {
+public:
+    static constexpr int startLife = 70; // steps
+
+    Bullet(const Position& position, const Velocity& velocity);
+
+    void advance(double seconds) override;
+    void draw() const override;
+
+    int getLife() const { return life; }
+
+protected:
+    int life;
+
+    friend class TestBullet;
+};

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "objects/satellite.h"
+
+// Short-lived debris: leaves its origin with a kick, spins, and expires after life advances.
+class Fragment : public Satellite {
+public:
+    // Random spin, life, speed and direction, drawn in that order.
+    Fragment(const Position& position, const Velocity& velocity);
+    // direction in radians, speed in m/s, life in advances, spin in radians per advance.
+    Fragment(const Position& position, const Velocity& velocity, double direction, double speed,
+             int life, double spin);
+
+    void advance(double seconds) override;
+    void draw() const override;
+    bool isAlive() const override { return alive; }
+
+    int getLife() const { return life; }
+    double getSpin() const { return spin; }
+
+protected:
+    int life;
+    double spin;
+
+    friend class TestFragment;
+};

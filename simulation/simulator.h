@@ -1,0 +1,50 @@
+#pragma once
+
+#include "objects/satellite.h"
+#include "objects/satellites.h"
+#include "objects/ship.h"
+#include "ui/uiInteract.h"
+
+#include <array>
+#include <vector>
+
+// The world: owns every moving object and performs one frame when asked.
+class Simulator {
+public:
+    static constexpr double timeStep = 48.0; // simulated seconds per frame
+
+    Simulator();
+    ~Simulator();
+
+    Simulator(const Simulator&) = delete;
+    Simulator& operator=(const Simulator&) = delete;
+
+    // One frame: input, motion and collisions, drawing.
+    void update(const WindowInterface& ui);
+    void handleInput(const WindowInterface& ui);
+    void advance();
+    void draw() const;
+
+    void advancePopulation(double seconds);
+    void drawPopulation() const;
+    // Breaks up touching objects and hands their debris to the world; extra may be null.
+    void checkCollisions(Satellite* extra);
+    // Takes ownership of an object created with new.
+    void addObject(Satellite* pSatellite);
+
+    const std::array<Satellite*, 10>& getSatellites() const { return satellites; }
+    const std::vector<Satellite*>& getDynamicObjects() const { return dynamicObjects; }
+    const Ship& getShip() const { return ship; }
+
+private:
+    SatelliteSputnik sputnik;
+    SatelliteHubble hubble;
+    SatelliteGPS gps[6];
+    SatelliteStarlink starlink;
+    SatelliteCrewDragon crewDragon;
+    // Non-owning, in field order; every walk over the satellites goes through it.
+    std::array<Satellite*, 10> satellites;
+    // Owning; dead objects stay in the list and every walk skips them.
+    std::vector<Satellite*> dynamicObjects;
+    Ship ship;
+};

@@ -1,0 +1,178 @@
+#include "ui/uiInteract.h"
+
+#include "ui/platform.h"
+
+#include <GL/freeglut.h>
+
+#include <cassert>
+#include <cstdlib>
+#include <ctime>
+#include <initializer_list>
+
+namespace {
+
+constexpr int keySpace = 32;
+constexpr unsigned int earlyFrameWait = 35; // milliseconds
+
+void asciiKeyDown(unsigned char key, int /*x*/, int /*y*/) {
+    switch (key) {
+    case ' ':
+        WindowInterface::keyEvent(keySpace, true);
+        break;
+    case 'A':
+    case 'a':
+        WindowInterface::keyEvent(GLUT_KEY_LEFT, true);
+        break;
+    case 'D':
+    case 'd':
+        WindowInterface::keyEvent(GLUT_KEY_RIGHT, true);
+        break;
+    case 'S':
+    case 's':
+        WindowInterface::keyEvent(GLUT_KEY_UP, true);
+        break;
+    case 'W':
+    case 'w':
+        WindowInterface::keyEvent(GLUT_KEY_DOWN, true);
+        break;
+    default:
+        break;
+    }
+}
+
+// The space bar's release is ignored: only the end of the frame clears a shot.
+void asciiKeyUp(unsigned char key, int /*x*/, int /*y*/) {
+    switch (key) {
+    case 'A':
+    case 'a':
+        WindowInterface::keyEvent(GLUT_KEY_LEFT, false);
+        break;
+    case 'D':
+    case 'd':
+        WindowInterface::keyEvent(GLUT_KEY_RIGHT, false);
+        break;
+    case 'S':
+    case 's':
+        WindowInterface::keyEvent(GLUT_KEY_UP, false);
+        break;
+    case 'W':
+    case 'w':
+        WindowInterface::keyEvent(GLUT_KEY_DOWN, false);
+        break;
+    default:
+        break;
+    }
+}
+
+void specialKeyDown(int key, int /*x*/, int /*y*/) { WindowInterface::keyEvent(key, true); }
+
+void specialKeyUp(int key, int /*x*/, int /*y*/) { WindowInterface::keyEvent(key, false); }
+
+} // namespace
+
+void WindowInterface::initialize(int argc, char** argv, const char* title,
+                                 const Position& ptUpperRight) {
+    if (initialized) {
+        return;
+    }
+    std::srand(static_cast<unsigned int>(std::time(nullptr)));
+
+    int argcCopy = argc;
+#ifdef _WIN32
+    __glutInitWithExit(&argcCopy, argv, std::exit);
+#else
+    glutInit(&argcCopy, argv);
+#endif
+
+    const int width = static_cast<int>(ptUpperRight.getPixelsX());
+    const int height = static_cast<int>(ptUpperRight.getPixelsY());
+    glutInitWindowSize(width, height);
+    glutInitWindowPosition(0, 0);
+    glutInitDisplayMode(GLUT_DOUBLE);
+#ifdef _WIN32
+    __glutCreateWindowWithExit(title, std::exit);
+#else
+    glutCreateWindow(title);
+#endif
+    glutIgnoreKeyRepeat(1);
+    glClearColor(0, 0, 0, 0);
+    gluOrtho2D(-(width / 2), width / 2, -(height / 2), height / 2);
+
+    glutDisplayFunc(displayFrame);
+    glutIdleFunc(displayFrame);
+    glutKeyboardFunc(asciiKeyDown);
+    glutKeyboardUpFunc(asciiKeyUp);
+    glutSpecialFunc(specialKeyDown);
+    glutSpecialUpFunc(specialKeyUp);
+
+    // Closing the window returns from the loop instead of ending the process, so the caller
+    // can destroy the world it handed over.
+    glutSetOption(GLUT_ACTION_ON_WINDOW_CLOSE, GLUT_ACTION_GLUTMAINLOOP_RETURNS);
+
+    initialized = true;
+}
+
+void WindowInterface::run(Callback callback, void* data) {
+    userData = data;
+    callBack = callback;
+    glutMainLoop();
+}
+
+void WindowInterface::keyEvent(int code, bool pressed) {
+    switch (code) {
+    case keySpace:
+    case GLUT_KEY_HOME:
+        spacePressed = pressed;
+        break;
+    case GLUT_KEY_LEFT:
+        heldLeft = pressed ? 1 : 0;
+        break;
+    case GLUT_KEY_UP:
+        heldUp = pressed ? 1 : 0;
+        break;
+    case GLUT_KEY_RIGHT:
+        heldRight = pressed ? 1 : 0;
+        break;
+    case GLUT_KEY_DOWN:
+        heldDown = pressed ? 1 : 0;
+        break;
+    default:
+        break;
+    }
+}
+
+void WindowInterface::endFrameKeys() {
+    for (std::int32_t* counter : {&heldDown, &heldUp, &heldLeft, &heldRight}) {
+        if (*counter != 0) {
+            ++*counter;
+        }
+    }
+    spacePressed = false;
+}
+
+bool WindowInterface::frameDue() { return platform::clockTicks() >= nextFrameTick; }
+
+void WindowInterface::scheduleNextFrame() {
+    nextFrameTick = platform::clockTicks() + static_cast<int>(framePeriod * 1000);
+}
+
+void WindowInterface::displayFrame() {
+    WindowInterface ui;
+    glClear(GL_COLOR_BUFFER_BIT);
+    glColor3f(1.0, 1.0, 1.0);
+
+    assert(ui.callBack != NULL);
+    callBack(&ui, userData);
+
+    if (!frameDue()) {
+        // The clock may reach the due tick between the two readings; a difference of zero
+        // or less must not lengthen the wait.
+        const std::int64_t remaining =
+            static_cast<std::int64_t>(nextFrameTick) - platform::clockTicks();
+        const std::int64_t wholeSeconds = remaining > 0 ? remaining / 1000 : 0;
+        platform::sleepMilliseconds(earlyFrameWait + static_cast<unsigned int>(wholeSeconds));
+    }
+    scheduleNextFrame();
+    glutSwapBuffers();
+    endFrameKeys();
+}

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "physics/position.h"
+
+#include <cstdint>
+
+// The window, the keyboard state and the frame loop. All state is process-wide, so a
+// temporary object made inside a toolkit callback sees the same window as the one that
+// opened it.
+class WindowInterface {
+public:
+    using Callback = void (*)(const WindowInterface* pUI, void* userData);
+
+    // No set-up: for use inside the toolkit callbacks.
+    WindowInterface() = default;
+    WindowInterface(int argc, char** argv, const char* title, const Position& ptUpperRight) {
+        initialize(argc, argv, title, ptUpperRight);
+    }
+
+    // Sets up the toolkit and opens the window, at most once per process.
+    void initialize(int argc, char** argv, const char* title, const Position& ptUpperRight);
+
+    // Registers the frame callback and its data, then hands the thread to the toolkit.
+    void run(Callback callback, void* data);
+
+    // Frames begun since the key was pressed (1 in the first); 0 when it is not held.
+    int getHeldDown() const { return heldDown; }
+    int getHeldUp() const { return heldUp; }
+    int getHeldLeft() const { return heldLeft; }
+    int getHeldRight() const { return heldRight; }
+    bool isSpacePressed() const { return spacePressed; }
+
+    // The single place where key state changes.
+    static void keyEvent(int code, bool pressed);
+    static void endFrameKeys();
+    static bool frameDue();
+    static void scheduleNextFrame();
+
+    // One full frame; the toolkit's display and idle function.
+    static void displayFrame();
+
+protected:
+    static inline bool initialized = false;
+    static inline Callback callBack = nullptr;
+    static inline void* userData = nullptr;
+    static inline std::uint32_t nextFrameTick = 0;
+    static inline std::int32_t heldDown = 0;
+    static inline std::int32_t heldUp = 0;
+    static inline std::int32_t heldLeft = 0;
+    static inline std::int32_t heldRight = 0;
+    static inline bool spacePressed = false;
+    static inline double framePeriod = 1.0 / 30.0; // seconds
+};
