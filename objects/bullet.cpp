@@ -1,1 +1,30 @@
-// placeholder
+#include "objects/bullet.h"
+
+#include "ui/uiDraw.h"
+
+namespace {
+constexpr double bulletRadius = 1.0; // pixels
+}
+
+Bullet::Bullet(const Position& position, const Velocity& velocity)
+    : Satellite(position, velocity, bulletRadius), life(startLife) {}
+
+void Bullet::advance(double seconds) {
+    if (!alive) {
+        return;
+    }
+    Satellite::advance(seconds);
+    --life;
+    if (life <= 0) {
+        life = 0;
+        alive = false;
+    }
+}
+
+// A bullet is never turned on the screen.
+void Bullet::draw() const {
+    if (alive) {
+        ogstream gout;
+        gout.drawProjectile(position);
+    }
+}

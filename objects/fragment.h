@@ -22,5 +22,15 @@ protected:
     int life;
     double spin;
 
+private:
+    struct RandomKick {
+        double spin;
+        int life;
+        double speed;
+        double direction;
+    };
+    static RandomKick drawRandomKick();
+    Fragment(const Position& position, const Velocity& velocity, const RandomKick& kick);
+
     friend class TestFragment;
 };

@@ -5,9 +5,12 @@
 #include "physics/position.h"
 #include "physics/velocity.h"
 
+#include <memory>
+#include <utility>
 #include <vector>
 
 class Satellite;
+class ogstream;
 
 // The objects that break-ups create during one collision pass, in order of creation. Whoever
 // owns the list owns what is appended to it.
@@ -40,6 +43,14 @@ public:
     double getRadius() const { return radius; }
 
 protected:
+    // Draws through a stream of its own, the way every object draws itself.
+    using WholeSprite = void (ogstream::*)(const Position& center, double rotation);
+    using PieceSprite = void (ogstream::*)(const Position& center, double rotation,
+                                           const Position& offset);
+    void drawSprite(WholeSprite sprite) const;
+    // A loose piece passes no offset: it is centred on its own position.
+    void drawSprite(PieceSprite sprite) const;
+
     Position position;
     Velocity velocity;
     Angle angle;
@@ -56,3 +67,11 @@ protected:
     friend class TestCollision;
     friend class TestShip;
 };
+
+// Creates a T and appends it to a debris list, which takes ownership. Nothing leaks when the
+// list cannot grow.
+template <typename T, typename... Args> void appendNew(SatelliteList& newDebris, Args&&... args) {
+    auto pSatellite = std::make_unique<T>(std::forward<Args>(args)...);
+    newDebris.push_back(pSatellite.get());
+    pSatellite.release();
+}

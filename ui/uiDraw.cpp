@@ -44,7 +44,8 @@ void drawText(const Position& linePosition, const char* text) {
     glRasterPos2f(static_cast<float>(linePosition.getPixelsX()),
                   static_cast<float>(linePosition.getPixelsY()));
     for (const char* p = text; *p != '\0'; ++p) {
-        glutBitmapCharacter(GLUT_BITMAP_HELVETICA_12, static_cast<int>(static_cast<signed char>(*p)));
+        glutBitmapCharacter(GLUT_BITMAP_HELVETICA_12,
+                            static_cast<int>(static_cast<signed char>(*p)));
     }
 }
 

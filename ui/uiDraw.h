@@ -72,13 +72,10 @@ public:
     virtual void drawHubbleTelescope(const Position& center, double rotation,
                                      const Position& offset);
     virtual void drawHubbleLeft(const Position& center, double rotation, const Position& offset);
-    virtual void drawHubbleRight(const Position& center, double rotation,
-                                 const Position& offset);
+    virtual void drawHubbleRight(const Position& center, double rotation, const Position& offset);
     virtual void drawStarlink(const Position& center, double rotation);
-    virtual void drawStarlinkBody(const Position& center, double rotation,
-                                  const Position& offset);
-    virtual void drawStarlinkArray(const Position& center, double rotation,
-                                   const Position& offset);
+    virtual void drawStarlinkBody(const Position& center, double rotation, const Position& offset);
+    virtual void drawStarlinkArray(const Position& center, double rotation, const Position& offset);
     virtual void drawShip(const Position& center, double rotation, bool thrust);
     virtual void drawEarth(const Position& center, double rotation);
     virtual void drawStar(const Position& location, unsigned char phase);

@@ -53,8 +53,8 @@ std::vector<Primitive> primitives() {
             result.push_back(Primitive{static_cast<GLenum>(call.args[0]), {}});
             open = true;
         } else if (call.name == "glVertex2f" && open) {
-            result.back().vertices.push_back(Vertex{static_cast<float>(call.args[0]),
-                                                    static_cast<float>(call.args[1]), color});
+            result.back().vertices.push_back(
+                Vertex{static_cast<float>(call.args[0]), static_cast<float>(call.args[1]), color});
         } else if (call.name == "glEnd") {
             open = false;
         }
@@ -76,8 +76,8 @@ std::vector<TextLine> textLines() {
     std::vector<TextLine> lines;
     for (const Call& call : log) {
         if (call.name == "glRasterPos2f") {
-            lines.push_back(TextLine{static_cast<float>(call.args[0]),
-                                     static_cast<float>(call.args[1]), {}});
+            lines.push_back(
+                TextLine{static_cast<float>(call.args[0]), static_cast<float>(call.args[1]), {}});
         } else if (call.name == "glutBitmapCharacter" && !lines.empty()) {
             lines.back().chars += static_cast<char>(call.args[0]);
         }
@@ -120,9 +120,7 @@ void gluOrtho2D(GLdouble left, GLdouble right, GLdouble bottom, GLdouble top) {
     record("gluOrtho2D", {left, right, bottom, top});
 }
 
-void glutInit(int* pargc, char** /*argv*/) {
-    record("glutInit", {static_cast<double>(*pargc)});
-}
+void glutInit(int* pargc, char** /*argv*/) { record("glutInit", {static_cast<double>(*pargc)}); }
 void glutInitWindowSize(int width, int height) {
     record("glutInitWindowSize", {static_cast<double>(width), static_cast<double>(height)});
 }
