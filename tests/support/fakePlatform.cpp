@@ -5,17 +5,20 @@
 namespace fakeplatform {
 namespace {
 std::uint32_t now = 0;
+std::uint32_t stepPerReading = 0;
 std::vector<unsigned int> waits;
 int consoles = 0;
 } // namespace
 
 void reset() {
     now = 0;
+    stepPerReading = 0;
     waits.clear();
     consoles = 0;
 }
 void setClock(std::uint32_t ticks) { now = ticks; }
 void advanceClock(std::uint32_t ticks) { now += ticks; }
+void setStepPerReading(std::uint32_t ticks) { stepPerReading = ticks; }
 const std::vector<unsigned int>& sleeps() { return waits; }
 int consoleSetUps() { return consoles; }
 
@@ -23,7 +26,11 @@ int consoleSetUps() { return consoles; }
 
 namespace platform {
 
-std::uint32_t clockTicks() { return fakeplatform::now; }
+std::uint32_t clockTicks() {
+    const std::uint32_t reading = fakeplatform::now;
+    fakeplatform::now += fakeplatform::stepPerReading;
+    return reading;
+}
 
 void sleepMilliseconds(unsigned int milliseconds) {
     fakeplatform::waits.push_back(milliseconds);
