@@ -1,1 +1,33 @@
-// placeholder
+#include "selfcheck/runSelfChecks.h"
+
+#include "selfcheck/debrisSuites.h"
+#include "selfcheck/physicsSuites.h"
+#include "selfcheck/satelliteSuites.h"
+#include "selfcheck/shipSuites.h"
+#include "ui/platform.h"
+
+namespace {
+
+// A fresh suite each time, so nothing recorded by one suite reaches the next.
+template <typename Suite> void runFresh() {
+    Suite suite;
+    suite.run();
+}
+
+} // namespace
+
+void runSelfChecks() {
+    platform::ensureConsole();
+    runFresh<TestAngle>();
+    runFresh<TestAcceleration>();
+    runFresh<TestVelocity>();
+    runFresh<TestPosition>();
+    runFresh<TestSatellite>();
+    runFresh<TestSputnik>();
+    runFresh<TestSatellites>();
+    runFresh<TestPart>();
+    runFresh<TestFragment>();
+    runFresh<TestBullet>();
+    runFresh<TestCollision>();
+    runFresh<TestShip>();
+}

@@ -1,0 +1,82 @@
+#include "selfcheck/runSelfChecks.h"
+
+#include "physics/position.h"
+#include "selfcheck/physicsSuites.h"
+#include "selfcheck/satelliteSuites.h"
+#include "support/fakePlatform.h"
+#include "coutCapture.h"
+
+#include <gtest/gtest.h>
+
+#include <regex>
+#include <string>
+
+namespace {
+
+std::string reportFromScale(double metersPerPixel) {
+    Position::setZoom(metersPerPixel);
+    const CoutCapture capture;
+    runSelfChecks();
+    return capture.text();
+}
+
+const char* const allPassing =
+    "Angle          :\tThere were 6 tests run for a success rate of: 100.0%\n"
+    "Acceleration   :\tThere were 4 tests run for a success rate of: 100.0%\n"
+    "Velocity       :\tThere were 5 tests run for a success rate of: 100.0%\n"
+    "Position       :\tThere were 14 tests run for a success rate of: 100.0%\n"
+    "Satellite      :\tThere were 3 tests run for a success rate of: 100.0%\n"
+    "Sputnik        :\tThere were 5 tests run for a success rate of: 100.0%\n"
+    "Satellites     :\tThere were 13 tests run for a success rate of: 100.0%\n"
+    "Part           :\tThere were 15 tests run for a success rate of: 100.0%\n"
+    "Fragment       :\tThere were 11 tests run for a success rate of: 100.0%\n"
+    "Bullet         :\tThere were 1 tests run for a success rate of: 100.0%\n"
+    "Collision      :\tThere were 1 tests run for a success rate of: 100.0%\n"
+    "Ship           :\tThere were 9 tests run for a success rate of: 100.0%\n";
+
+} // namespace
+
+TEST(SelfChecks, StartUpRunPrintsTwelvePassingSummaries) {
+    const double saved = Position::getZoom();
+    fakeplatform::reset();
+
+    const std::string report = reportFromScale(200000.0);
+
+    EXPECT_EQ(report, allPassing);
+    EXPECT_EQ(fakeplatform::consoleSetUps(), 1);
+    EXPECT_EQ(Position::getZoom(), 100000.0);
+
+    const std::regex count("There were ([0-9]+) tests");
+    int cases = 0;
+    for (auto it = std::sregex_iterator(report.begin(), report.end(), count);
+         it != std::sregex_iterator(); ++it) {
+        cases += std::stoi((*it)[1]);
+    }
+    EXPECT_EQ(cases, 87);
+    Position::setZoom(saved);
+}
+
+TEST(SelfChecks, ReportDoesNotDependOnTheScaleLeftBehind) {
+    const double saved = Position::getZoom();
+    EXPECT_EQ(reportFromScale(100000.0), allPassing);
+    EXPECT_EQ(reportFromScale(1.0), allPassing);
+    EXPECT_EQ(Position::getZoom(), 100000.0);
+    Position::setZoom(saved);
+}
+
+TEST(SelfChecks, SuitesThatChangeTheScaleLeaveTheExpectedOne) {
+    const double saved = Position::getZoom();
+    const CoutCapture capture;
+
+    Position::setZoom(123.0);
+    TestPosition().run();
+    EXPECT_EQ(Position::getZoom(), 123.0);
+
+    TestCollision().run();
+    EXPECT_EQ(Position::getZoom(), 100000.0);
+
+    EXPECT_EQ(capture.text(),
+              "Position       :\tThere were 14 tests run for a success rate of: 100.0%\n"
+              "Collision      :\tThere were 1 tests run for a success rate of: 100.0%\n");
+    Position::setZoom(saved);
+}
