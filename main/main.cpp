@@ -1,16 +1,32 @@
 #include "physics/position.h"
+#include "selfcheck/runSelfChecks.h"
+#include "simulation/simulator.h"
 #include "ui/uiInteract.h"
 
+#include <cstring>
+
 namespace {
-void frameCallback(const WindowInterface* /*pUI*/, void* /*userData*/) {}
+
+void frameCallback(const WindowInterface* pUI, void* userData) {
+    static_cast<Simulator*>(userData)->update(*pUI);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
+    runSelfChecks();
+    if (argc > 1 && std::strcmp(argv[1], "--test") == 0) {
+        return 0;
+    }
+
+    // The scale comes first: the window size and the ship's start are given in pixels.
     Position ptUpperRight;
     ptUpperRight.setZoom(100000.0);
     ptUpperRight.setPixelsX(700.0);
     ptUpperRight.setPixelsY(500.0);
+
     WindowInterface ui(argc, argv, "Corvexa", ptUpperRight);
-    ui.run(frameCallback, nullptr);
+    Simulator simulator{};
+    ui.run(frameCallback, &simulator);
     return 0;
 }

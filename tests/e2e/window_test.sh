@@ -1,0 +1,105 @@
+#!/bin/sh
+# End-to-end checks of the real program in a real window. Each scenario runs inside its own
+# virtual X server (xvfb-run), started by the caller.
+#
+#   window_test.sh SCENARIO CORVEXA XPROBE EXPECTED_REPORT
+set -u
+
+scenario=$1
+corvexa=$2
+xprobe=$3
+expected_report=$4
+title=Corvexa
+work=$(mktemp -d)
+trap 'kill "$pid" 2>/dev/null; rm -rf "$work"' EXIT
+pid=
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+start() {
+    "$corvexa" "$@" >"$work/stdout" 2>"$work/stderr" &
+    pid=$!
+    tries=0
+    until "$xprobe" geometry "$title" >"$work/geometry" 2>/dev/null; do
+        tries=$((tries + 1))
+        [ "$tries" -lt 100 ] || fail "no window titled $title appeared"
+        kill -0 "$pid" 2>/dev/null || fail "the program ended before opening its window"
+        sleep 0.1
+    done
+    # Let the first frames be drawn.
+    sleep 1
+}
+
+# Asks the window to close as a window manager does and expects a clean exit.
+close_and_expect_clean_exit() {
+    "$xprobe" close "$title" || fail "could not send the close request"
+    tries=0
+    while kill -0 "$pid" 2>/dev/null; do
+        tries=$((tries + 1))
+        [ "$tries" -lt 100 ] || fail "the program did not end after the close request"
+        sleep 0.1
+    done
+    wait "$pid"
+    status=$?
+    pid=
+    [ "$status" -eq 0 ] || fail "exit status $status after closing the window"
+    [ ! -s "$work/stderr" ] || fail "unexpected error output: $(cat "$work/stderr")"
+}
+
+count() { # R G B TOLERANCE X Y WIDTH HEIGHT
+    "$xprobe" count "$title" "$@"
+}
+
+case $scenario in
+opens)
+    start
+    [ "$(cat "$work/geometry")" = "0 0 700 500" ] ||
+        fail "window geometry is $(cat "$work/geometry"), not 700x500 at the top-left"
+    sleep 1
+    kill -0 "$pid" 2>/dev/null || fail "the program ended on its own"
+    close_and_expect_clean_exit
+    cmp -s "$work/stdout" "$expected_report" || fail "the start-up report differs"
+    ;;
+scene)
+    start
+    # The Earth at the centre: its middle cells are sea.
+    [ "$(count 0 0 255 8 300 200 100 100)" -gt 2500 ] || fail "no blue Earth at the centre"
+    # The ship's light grey hull in the top-left quarter.
+    [ "$(count 195 195 195 3 0 0 350 250)" -gt 40 ] || fail "no ship near the top-left"
+    [ "$(count 254 0 0 3 0 0 700 500)" -eq 0 ] || fail "a flame without thrust"
+
+    xdotool keydown w
+    sleep 0.5
+    flame=$(count 254 0 0 3 0 0 700 500)
+    xdotool keyup w
+    [ "$flame" -gt 0 ] || fail "no red flame while W is held"
+    sleep 0.5
+    [ "$(count 254 0 0 3 0 0 700 500)" -eq 0 ] || fail "the flame stays after W is released"
+
+    # Turn toward the right of the screen, so that shots cross it, then fire a few.
+    xdotool keydown d
+    sleep 0.8
+    xdotool keyup d
+    [ "$("$xprobe" bullets "$title")" -eq 0 ] || fail "bullets before any shot"
+    for shot in 1 2 3 4 5; do
+        xdotool key space
+        sleep 0.1
+    done
+    [ "$("$xprobe" bullets "$title")" -gt 0 ] || fail "no bullet after the space bar"
+    close_and_expect_clean_exit
+    ;;
+not-test)
+    # Only "--test" exactly as the first argument ends the program after the report.
+    shift 4
+    start "$@"
+    close_and_expect_clean_exit
+    cmp -s "$work/stdout" "$expected_report" || fail "the start-up report differs"
+    ;;
+*)
+    fail "unknown scenario $scenario"
+    ;;
+esac
+echo "PASS: $scenario"
