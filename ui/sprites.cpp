@@ -32,8 +32,7 @@ void sendPoints(const Position& center, const Position& offset, const Point* poi
     }
 }
 
-// One primitive in one colour. Polygons that end on resetColor leave white current for
-// whatever is drawn next, as the line strips do by being white already.
+// One primitive in one colour; whiteAfter makes white current again before it ends.
 template <std::size_t N>
 void drawPoints(GLenum mode, const Color& color, const Position& center, const Position& offset,
                 const Point (&points)[N], double rotation, bool whiteAfter = false) {
@@ -194,6 +193,8 @@ void ogstream::drawProjectile(const Position& center) {
     drawRects(center, noOffset, rectsProjectile, 0.0);
 }
 
+// The whole satellites call their pieces through the stream, so a stream that draws a piece
+// differently draws it so in the whole satellite too.
 void ogstream::drawCrewDragon(const Position& center, double rotation) {
     const Position posRight = pixels(-1, 11);
     const Position posLeft = pixels(-1, -11);
