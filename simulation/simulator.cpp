@@ -27,10 +27,10 @@ SatelliteGPS makeGps(const GpsStart& start) {
 } // namespace
 
 Simulator::Simulator()
-    : gps{SatelliteGPS(),         makeGps(gpsStarts[0]), makeGps(gpsStarts[1]),
+    : gps{SatelliteGPS(),        makeGps(gpsStarts[0]), makeGps(gpsStarts[1]),
           makeGps(gpsStarts[2]), makeGps(gpsStarts[3]), makeGps(gpsStarts[4])},
-      satellites{&sputnik, &hubble, &gps[0], &gps[1], &gps[2], &gps[3], &gps[4], &gps[5],
-                 &starlink, &crewDragon} {}
+      satellites{&sputnik, &hubble, &gps[0], &gps[1],   &gps[2],
+                 &gps[3],  &gps[4], &gps[5], &starlink, &crewDragon} {}
 
 Simulator::~Simulator() {
     for (Satellite* pSatellite : dynamicObjects) {

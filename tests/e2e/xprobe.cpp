@@ -53,7 +53,8 @@ struct Picture {
     unsigned long at(int x, int y) const { return pixels[static_cast<std::size_t>(y) * width + x]; }
     bool isWhite(int x, int y) const {
         const unsigned long pixel = at(x, y);
-        return ((pixel >> 16) & 0xFF) >= 250 && ((pixel >> 8) & 0xFF) >= 250 && (pixel & 0xFF) >= 250;
+        return ((pixel >> 16) & 0xFF) >= 250 && ((pixel >> 8) & 0xFF) >= 250 &&
+               (pixel & 0xFF) >= 250;
     }
 };
 
@@ -179,7 +180,8 @@ int main(int argc, char** argv) {
         event.xclient.window = window;
         event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
         event.xclient.format = 32;
-        event.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
+        event.xclient.data.l[0] =
+            static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
         event.xclient.data.l[1] = CurrentTime;
         XSendEvent(display, window, False, NoEventMask, &event);
         XFlush(display);
