@@ -9,9 +9,14 @@ namespace {
 
 std::vector<Call> log;
 Toolkit registered;
+bool recording = true;
+long long counted = 0;
 
 void record(const char* name, std::initializer_list<double> args, std::string text = {}) {
-    log.push_back(Call{name, std::vector<double>(args), std::move(text)});
+    ++counted;
+    if (recording) {
+        log.push_back(Call{name, std::vector<double>(args), std::move(text)});
+    }
 }
 
 } // namespace
@@ -19,7 +24,12 @@ void record(const char* name, std::initializer_list<double> args, std::string te
 void reset() {
     log.clear();
     registered = Toolkit{};
+    recording = true;
+    counted = 0;
 }
+
+void setRecording(bool on) { recording = on; }
+long long callCount() { return counted; }
 
 const std::vector<Call>& calls() { return log; }
 

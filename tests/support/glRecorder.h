@@ -59,8 +59,11 @@ struct Toolkit {
     void (*mainLoop)() = nullptr;
 };
 
-// Forgets every call and callback and makes white current again.
+// Forgets every call and callback and makes white current again; recording is switched on.
 void reset();
+// Long runs switch recording off: calls are then only counted.
+void setRecording(bool on);
+long long callCount();
 
 const std::vector<Call>& calls();
 std::vector<std::string> callNames();
