@@ -247,7 +247,6 @@ TEST(Soak, TwentyThousandFramesOfRandomKeysKeepTheWorldSound) {
     glrec::setRecording(false);
     fakeplatform::reset();
     WindowProbe::reset();
-    std::srand(7);
 
     char name[] = "corvexa";
     char* argv[] = {name, nullptr};
@@ -256,6 +255,8 @@ TEST(Soak, TwentyThousandFramesOfRandomKeysKeepTheWorldSound) {
     ptUpperRight.setPixelsX(700.0);
     ptUpperRight.setPixelsY(500.0);
     WindowInterface ui(1, argv, "Corvexa", ptUpperRight);
+    // The window seeds from the clock; the run must not depend on when it ran.
+    std::srand(7);
     {
         Simulator world;
         WorldWatch watch(world);
@@ -274,13 +275,6 @@ TEST(Soak, TwentyThousandFramesOfRandomKeysKeepTheWorldSound) {
         EXPECT_GT(tally.fragmentsDestroyed, 0);
         EXPECT_GT(tally.bulletsExpired, 0);
         EXPECT_TRUE(tally.shipDestroyed);
-        RecordProperty("satelliteBreakUps", tally.satelliteBreakUps);
-        std::printf("breakups: satellites %d parts %d fragments expired %d destroyed %d bullets "
-                    "expired %d destroyed %d hits %d ship %d objects %zu\n",
-                    tally.satelliteBreakUps, tally.partBreakUps, tally.fragmentsExpired,
-                    tally.fragmentsDestroyed, tally.bulletsExpired, tally.bulletsDestroyed,
-                    tally.framesWithBulletHittingSatellite, tally.shipDestroyed ? 1 : 0,
-                    world.getDynamicObjects().size());
         soak = Soak{};
     }
     WindowProbe::reset();
