@@ -3,8 +3,6 @@
 #include "simulation/simulator.h"
 #include "ui/uiInteract.h"
 
-#include <cstring>
-
 namespace {
 
 void frameCallback(const WindowInterface* pUI, void* userData) {
@@ -15,7 +13,7 @@ void frameCallback(const WindowInterface* pUI, void* userData) {
 
 int main(int argc, char** argv) {
     runSelfChecks();
-    if (argc > 1 && std::strcmp(argv[1], "--test") == 0) {
+    if (isSelfCheckOnly(argc, argv)) {
         return 0;
     }
 

@@ -6,6 +6,8 @@
 #include "selfcheck/shipSuites.h"
 #include "ui/platform.h"
 
+#include <cstring>
+
 namespace {
 
 // A fresh suite each time, so nothing recorded by one suite reaches the next.
@@ -30,4 +32,8 @@ void runSelfChecks() {
     runFresh<TestBullet>();
     runFresh<TestCollision>();
     runFresh<TestShip>();
+}
+
+bool isSelfCheckOnly(int argc, const char* const* argv) {
+    return argc > 1 && argv[1] != nullptr && std::strcmp(argv[1], "--test") == 0;
 }

@@ -98,6 +98,13 @@ not-test)
     close_and_expect_clean_exit
     cmp -s "$work/stdout" "$expected_report" || fail "the start-up report differs"
     ;;
+odd-argument)
+    # A first argument of every byte but zero, far longer than any option.
+    argument=$(awk 'BEGIN { for (i = 0; i < 100000; i++) printf "%c", 1 + i % 255 }')
+    start "$argument"
+    close_and_expect_clean_exit
+    cmp -s "$work/stdout" "$expected_report" || fail "the start-up report differs"
+    ;;
 *)
     fail "unknown scenario $scenario"
     ;;

@@ -80,3 +80,16 @@ TEST(SelfChecks, SuitesThatChangeTheScaleLeaveTheExpectedOne) {
               "Collision      :\tThere were 1 tests run for a success rate of: 100.0%\n");
     Position::setZoom(saved);
 }
+
+TEST(SelfCheckOnly, TakesExactlyTestAsTheFirstArgument) {
+    const char* exact[] = {"corvexa", "--test", "more"};
+    EXPECT_TRUE(isSelfCheckOnly(2, exact));
+    EXPECT_TRUE(isSelfCheckOnly(3, exact));
+    EXPECT_FALSE(isSelfCheckOnly(1, exact));
+    for (const char* other : {"--TEST", "--tests", "--tes", "-test", "", "--test "}) {
+        const char* argv[] = {"corvexa", other};
+        EXPECT_FALSE(isSelfCheckOnly(2, argv)) << '"' << other << '"';
+    }
+    const char* second[] = {"corvexa", "x", "--test"};
+    EXPECT_FALSE(isSelfCheckOnly(3, second));
+}
