@@ -1,0 +1,126 @@
+#include "tools/headless/headless.h"
+
+#include "tools/headless/input.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::string errorOf(const std::vector<std::string>& arguments) {
+    try {
+        parseOptions(arguments);
+    } catch (const InputError& error) {
+        return error.what();
+    }
+    return "(accepted)";
+}
+
+struct Outcome {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+Outcome runMain(const std::vector<std::string>& arguments, const std::string& input = "") {
+    std::istringstream in(input);
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = headlessMain(arguments, in, out, err);
+    return {status, out.str(), err.str()};
+}
+
+} // namespace
+
+TEST(HeadlessOptions, ReadsEachOptionAndKeepsTheDefaultsOtherwise) {
+    const Options none = parseOptions({});
+    EXPECT_EQ(none.frames, 10000);
+    EXPECT_EQ(none.seed, 1U);
+    EXPECT_EQ(none.every, 1);
+    EXPECT_TRUE(none.keysPath.empty());
+    EXPECT_FALSE(none.finalOnly);
+    EXPECT_FALSE(none.help);
+
+    const Options all =
+        parseOptions({"--seed", "4294967295", "--frames", "0", "--keys", "-", "--every", "25"});
+    EXPECT_EQ(all.seed, 4294967295U);
+    EXPECT_EQ(all.frames, 0);
+    EXPECT_EQ(all.keysPath, "-");
+    EXPECT_EQ(all.every, 25);
+
+    EXPECT_TRUE(parseOptions({"--final", "--seed", "0"}).finalOnly);
+    EXPECT_EQ(parseOptions({"--frames", "2147483647"}).frames, 2147483647);
+    EXPECT_TRUE(parseOptions({"--frames", "5", "--help", "--unknown"}).help);
+}
+
+TEST(HeadlessOptions, RejectsBadCommandLinesWithAClearMessage) {
+    EXPECT_EQ(errorOf({"--fast"}), "unknown option '--fast'");
+    EXPECT_EQ(errorOf({"--frames=10"}), "unknown option '--frames=10'");
+    EXPECT_EQ(errorOf({"run.csv"}), "unexpected argument 'run.csv'");
+    EXPECT_EQ(errorOf({"--frames"}), "--frames needs a value");
+    EXPECT_EQ(errorOf({"--seed", "3", "--keys"}), "--keys needs a value");
+    EXPECT_EQ(errorOf({"--keys", ""}), "--keys needs a file name, or - for standard input");
+    EXPECT_EQ(errorOf({"--frames", "ten"}), "--frames 'ten' is not a whole number");
+    EXPECT_EQ(errorOf({"--frames", ""}), "--frames '' is not a whole number");
+    EXPECT_EQ(errorOf({"--frames", "--seed", "3"}), "--frames '--seed' is not a whole number");
+    EXPECT_EQ(errorOf({"--frames", "-1"}), "--frames -1 is negative");
+    EXPECT_EQ(errorOf({"--frames", "2147483648"}),
+              "--frames 2147483648 is too large (at most 2147483647)");
+    EXPECT_EQ(errorOf({"--seed", "-7"}), "--seed -7 is negative");
+    EXPECT_EQ(errorOf({"--seed", "4294967296"}),
+              "--seed 4294967296 is too large (at most 4294967295)");
+    EXPECT_EQ(errorOf({"--seed", "0x10"}), "--seed '0x10' is not a whole number");
+    EXPECT_EQ(errorOf({"--every", "0"}), "--every must be at least 1");
+    EXPECT_EQ(errorOf({"--frames", "3", "--frames", "3"}), "--frames is given twice");
+    EXPECT_EQ(errorOf({"--final", "--final"}), "--final is given twice");
+    EXPECT_EQ(errorOf({"--every", "1", "--final"}), "--every and --final do not go together");
+}
+
+TEST(HeadlessMain, BadInputEndsWithStatusTwoAMessageAndNoReport) {
+    const Outcome badOption = runMain({"--seed", "x"});
+    EXPECT_EQ(badOption.status, 2);
+    EXPECT_EQ(badOption.out, "");
+    EXPECT_EQ(badOption.err, "corvexa-headless: --seed 'x' is not a whole number\n"
+                             "Try 'corvexa-headless --help'.\n");
+
+    const Outcome badScript = runMain({"--keys", "-", "--frames", "5"}, "1 space\n2 jump\n");
+    EXPECT_EQ(badScript.status, 2);
+    EXPECT_EQ(badScript.out, "");
+    EXPECT_NE(badScript.err.find("standard input:2: unknown key 'jump'"), std::string::npos);
+
+    const Outcome missing = runMain({"--keys", "no/such/file.keys"});
+    EXPECT_EQ(missing.status, 2);
+    EXPECT_EQ(missing.out, "");
+    EXPECT_NE(missing.err.find("no/such/file.keys: cannot be opened"), std::string::npos);
+
+    const Outcome help = runMain({"--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_EQ(help.out, usageText);
+    EXPECT_EQ(help.err, "");
+}
+
+TEST(HeadlessMain, WritesTheHeaderThenTheChosenRows) {
+    const std::string header =
+        "frame,seconds,satellites,parts,fragments,bullets,ship,created,breakups,energy\n";
+    const Outcome every = runMain({"--frames", "7", "--every", "3"});
+    EXPECT_EQ(every.status, 0);
+    EXPECT_EQ(every.err, "");
+    ASSERT_EQ(every.out.rfind(header, 0), 0U);
+    // Frame 0, every third frame, and the last one even off the beat.
+    std::istringstream rows(every.out.substr(header.size()));
+    std::vector<std::string> frames;
+    for (std::string row; std::getline(rows, row);) {
+        frames.push_back(row.substr(0, row.find(',')));
+    }
+    EXPECT_EQ(frames, (std::vector<std::string>{"0", "3", "6", "7"}));
+
+    const Outcome last = runMain({"--frames", "7", "--final"});
+    EXPECT_EQ(last.out.rfind(header + "7,336,10,0,0,0,1,0,0,", 0), 0U);
+    EXPECT_EQ(last.out.find('\n', header.size()), last.out.size() - 1);
+
+    const Outcome none = runMain({"--frames", "0", "--final"});
+    EXPECT_EQ(none.out.rfind(header + "0,0,10,0,0,0,1,0,0,", 0), 0U);
+}
