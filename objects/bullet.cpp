@@ -14,11 +14,7 @@ void Bullet::advance(double seconds) {
         return;
     }
     Satellite::advance(seconds);
-    --life;
-    if (life <= 0) {
-        life = 0;
-        alive = false;
-    }
+    spendLife(life);
 }
 
 // A bullet is never turned on the screen.

@@ -41,11 +41,7 @@ void Fragment::advance(double seconds) {
     }
     Satellite::advance(seconds);
     angle.add(spin);
-    --life;
-    if (life <= 0) {
-        life = 0;
-        alive = false;
-    }
+    spendLife(life);
 }
 
 void Fragment::draw() const {

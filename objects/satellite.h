@@ -50,6 +50,14 @@ protected:
     void drawSprite(WholeSprite sprite) const;
     // A loose piece passes no offset: it is centred on its own position.
     void drawSprite(PieceSprite sprite) const;
+    // One step of a limited life; the object dies when it runs out.
+    void spendLife(int& life) {
+        --life;
+        if (life <= 0) {
+            life = 0;
+            alive = false;
+        }
+    }
 
     Position position;
     Velocity velocity;

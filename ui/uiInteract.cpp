@@ -14,53 +14,38 @@ namespace {
 constexpr int keySpace = 32;
 constexpr unsigned int earlyFrameWait = 35; // milliseconds
 
-void asciiKeyDown(unsigned char key, int /*x*/, int /*y*/) {
+// The letters act as the arrows: W the down arrow, S the up arrow, A left and D right.
+int arrowForLetter(unsigned char key) {
     switch (key) {
-    case ' ':
-        WindowInterface::keyEvent(keySpace, true);
-        break;
     case 'A':
     case 'a':
-        WindowInterface::keyEvent(GLUT_KEY_LEFT, true);
-        break;
+        return GLUT_KEY_LEFT;
     case 'D':
     case 'd':
-        WindowInterface::keyEvent(GLUT_KEY_RIGHT, true);
-        break;
+        return GLUT_KEY_RIGHT;
     case 'S':
     case 's':
-        WindowInterface::keyEvent(GLUT_KEY_UP, true);
-        break;
+        return GLUT_KEY_UP;
     case 'W':
     case 'w':
-        WindowInterface::keyEvent(GLUT_KEY_DOWN, true);
-        break;
+        return GLUT_KEY_DOWN;
     default:
-        break;
+        return 0;
+    }
+}
+
+void asciiKeyDown(unsigned char key, int /*x*/, int /*y*/) {
+    if (key == ' ') {
+        WindowInterface::keyEvent(keySpace, true);
+    } else if (const int arrow = arrowForLetter(key); arrow != 0) {
+        WindowInterface::keyEvent(arrow, true);
     }
 }
 
 // The space bar's release is ignored: only the end of the frame clears a shot.
 void asciiKeyUp(unsigned char key, int /*x*/, int /*y*/) {
-    switch (key) {
-    case 'A':
-    case 'a':
-        WindowInterface::keyEvent(GLUT_KEY_LEFT, false);
-        break;
-    case 'D':
-    case 'd':
-        WindowInterface::keyEvent(GLUT_KEY_RIGHT, false);
-        break;
-    case 'S':
-    case 's':
-        WindowInterface::keyEvent(GLUT_KEY_UP, false);
-        break;
-    case 'W':
-    case 'w':
-        WindowInterface::keyEvent(GLUT_KEY_DOWN, false);
-        break;
-    default:
-        break;
+    if (const int arrow = arrowForLetter(key); arrow != 0) {
+        WindowInterface::keyEvent(arrow, false);
     }
 }
 
