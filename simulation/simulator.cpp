@@ -2,6 +2,8 @@
 
 #include "ui/uiDraw.h"
 
+#include <algorithm>
+
 namespace {
 
 // Six GPS satellites 60 degrees apart on one orbit; the first takes the kind's own defaults.
@@ -81,11 +83,14 @@ void Simulator::advancePopulation(double seconds) {
             pSatellite->advance(seconds);
         }
     }
-    for (Satellite* pSatellite : dynamicObjects) {
+    std::size_t kept = 0;
+    for (Satellite* pSatellite : liveObjects) {
         if (pSatellite->isAlive()) {
             pSatellite->advance(seconds);
+            liveObjects[kept++] = pSatellite;
         }
     }
+    liveObjects.resize(kept);
 }
 
 void Simulator::drawPopulation() const {
@@ -94,7 +99,7 @@ void Simulator::drawPopulation() const {
             pSatellite->draw();
         }
     }
-    for (const Satellite* pSatellite : dynamicObjects) {
+    for (const Satellite* pSatellite : liveObjects) {
         if (pSatellite->isAlive()) {
             pSatellite->draw();
         }
@@ -102,32 +107,26 @@ void Simulator::drawPopulation() const {
 }
 
 void Simulator::checkCollisions(Satellite* extra) {
-    std::vector<Satellite*> objects(satellites.begin(), satellites.end());
-    for (Satellite* pSatellite : dynamicObjects) {
-        objects.push_back(pSatellite);
-    }
+    std::vector<Satellite*> objects;
+    objects.reserve(satellites.size() + liveObjects.size() + 1);
+    objects.insert(objects.end(), satellites.begin(), satellites.end());
+    objects.insert(objects.end(), liveObjects.begin(), liveObjects.end());
     if (extra != nullptr) {
         objects.push_back(extra);
     }
 
     SatelliteList newDebris;
-    // An object touching the Earth breaks up alone, before any pair is looked at.
-    for (Satellite* pSatellite : objects) {
-        if (pSatellite->isAlive() && pSatellite->isCollidingWithEarth()) {
-            pSatellite->destroy(newDebris);
-        }
-    }
-    // Life is tested afresh for every pair: an object breaks up with its first live partner.
-    for (std::size_t i = 0; i < objects.size(); ++i) {
-        for (std::size_t j = i + 1; j < objects.size(); ++j) {
-            if (objects[i]->isAlive() && objects[j]->isAlive() &&
-                objects[i]->isColliding(*objects[j])) {
-                objects[i]->destroy(newDebris);
-                objects[j]->destroy(newDebris);
-            }
-        }
-    }
+    collisionPass.run(objects, newDebris);
+
+    liveObjects.erase(
+        std::remove_if(liveObjects.begin(), liveObjects.end(),
+                       [](const Satellite* pSatellite) { return !pSatellite->isAlive(); }),
+        liveObjects.end());
     dynamicObjects.insert(dynamicObjects.end(), newDebris.begin(), newDebris.end());
+    liveObjects.insert(liveObjects.end(), newDebris.begin(), newDebris.end());
 }
 
-void Simulator::addObject(Satellite* pSatellite) { dynamicObjects.push_back(pSatellite); }
+void Simulator::addObject(Satellite* pSatellite) {
+    dynamicObjects.push_back(pSatellite);
+    liveObjects.push_back(pSatellite);
+}

@@ -3,6 +3,7 @@
 #include "objects/satellite.h"
 #include "objects/satellites.h"
 #include "objects/ship.h"
+#include "simulation/collisionPass.h"
 #include "ui/uiInteract.h"
 
 #include <array>
@@ -44,7 +45,11 @@ private:
     SatelliteCrewDragon crewDragon;
     // Non-owning, in field order; every walk over the satellites goes through it.
     std::array<Satellite*, 10> satellites;
-    // Owning; dead objects stay in the list and every walk skips them.
+    // Owning; dead objects stay in the list until the world goes.
     std::vector<Satellite*> dynamicObjects;
+    // The entries of dynamicObjects that may still be alive, in the same order: the walks go
+    // over these and drop the dead they meet, so the dead cost nothing after that.
+    std::vector<Satellite*> liveObjects;
+    CollisionPass collisionPass;
     Ship ship;
 };

@@ -1,0 +1,64 @@
+// Times whole frames of a world with many live objects in a real window: input, motion, the
+// collision pass, drawing, and the buffer swap with the driver made to finish the picture.
+//
+//   corvexa_frame_timer [objects] [frames]     (defaults: 10000 objects, 200 frames)
+
+#include "scenes.h"
+
+#include "simulation/simulator.h"
+#include "ui/uiInteract.h"
+
+#include <GL/freeglut.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+int main(int argc, char** argv) {
+    const long objects = argc > 1 ? std::atol(argv[1]) : 10000;
+    const long frames = argc > 2 ? std::atol(argv[2]) : 200;
+    if (objects < 0 || frames < 1) {
+        std::fprintf(stderr, "usage: corvexa_frame_timer [objects] [frames]\n");
+        return 2;
+    }
+
+    Position ptUpperRight;
+    ptUpperRight.setZoom(100000.0);
+    ptUpperRight.setPixelsX(700.0);
+    ptUpperRight.setPixelsY(500.0);
+    int toolkitArgc = 1;
+    WindowInterface ui(toolkitArgc, argv, "Corvexa", ptUpperRight);
+    std::srand(1);
+
+    Simulator world;
+    for (auto& pMote : makeRings(static_cast<std::size_t>(objects), 7, true)) {
+        world.addObject(pMote.release());
+    }
+
+    // The window's own frame, without its pacing.
+    std::vector<double> milliseconds;
+    for (long frame = 0; frame < frames; ++frame) {
+        const auto start = std::chrono::steady_clock::now();
+        glClear(GL_COLOR_BUFFER_BIT);
+        glColor3f(1.0, 1.0, 1.0);
+        world.update(ui);
+        glutSwapBuffers();
+        glFinish();
+        const std::chrono::duration<double, std::milli> took =
+            std::chrono::steady_clock::now() - start;
+        milliseconds.push_back(took.count());
+    }
+
+    std::sort(milliseconds.begin(), milliseconds.end());
+    double sum = 0.0;
+    for (const double ms : milliseconds) {
+        sum += ms;
+    }
+    std::printf("%s\n", reinterpret_cast<const char*>(glGetString(GL_RENDERER)));
+    std::printf("%ld objects, %ld frames: mean %.2f ms, median %.2f ms, min %.2f ms, max %.2f ms\n",
+                objects, frames, sum / static_cast<double>(frames),
+                milliseconds[milliseconds.size() / 2], milliseconds.front(), milliseconds.back());
+    return 0;
+}
