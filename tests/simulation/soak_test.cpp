@@ -19,7 +19,7 @@
 
 namespace {
 
-constexpr int soakFrames = 5000;
+constexpr int soakFrames = 20000;
 constexpr int autopilotFrames = 3000;
 
 // How many objects a break-up of this object adds to the world.
