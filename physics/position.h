@@ -13,6 +13,14 @@ public:
         setMetersY(y);
     }
 
+    // A point given in pixels, converted with the scale in force now.
+    static Position fromPixels(double xPixels, double yPixels) {
+        Position pos;
+        pos.setPixelsX(xPixels);
+        pos.setPixelsY(yPixels);
+        return pos;
+    }
+
     double getMetersX() const { return x; }
     double getMetersY() const { return y; }
     double getPixelsX() const { return x / zoom; }

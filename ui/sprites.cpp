@@ -9,13 +9,6 @@ namespace {
 // Pieces without an offset parameter still go through the offset path, with no displacement.
 const Position noOffset;
 
-Position pixels(double x, double y) {
-    Position pos;
-    pos.setPixelsX(x);
-    pos.setPixelsY(y);
-    return pos;
-}
-
 template <std::size_t N>
 void drawRects(const Position& center, const Position& offset, const ColorRect (&rects)[N],
                double rotation) {
@@ -196,8 +189,8 @@ void ogstream::drawProjectile(const Position& center) {
 // The whole satellites call their pieces through the stream, so a stream that draws a piece
 // differently draws it so in the whole satellite too.
 void ogstream::drawCrewDragon(const Position& center, double rotation) {
-    const Position posRight = pixels(-1, 11);
-    const Position posLeft = pixels(-1, -11);
+    const Position posRight = Position::fromPixels(-1, 11);
+    const Position posLeft = Position::fromPixels(-1, -11);
     drawCrewDragonCenter(center, rotation);
     drawCrewDragonRight(center, rotation, posRight);
     drawCrewDragonLeft(center, rotation, posLeft);
@@ -222,8 +215,8 @@ void ogstream::drawSputnik(const Position& center, double rotation) {
 }
 
 void ogstream::drawGPS(const Position& center, double rotation) {
-    const Position posRight = pixels(0, 12);
-    const Position posLeft = pixels(0, -12);
+    const Position posRight = Position::fromPixels(0, 12);
+    const Position posLeft = Position::fromPixels(0, -12);
     drawGPSCenter(center, rotation);
     drawGPSRight(center, rotation, posRight);
     drawGPSLeft(center, rotation, posLeft);
@@ -244,10 +237,10 @@ void ogstream::drawGPSLeft(const Position& center, double rotation, const Positi
 }
 
 void ogstream::drawHubble(const Position& center, double rotation) {
-    const Position posTelescope = pixels(2, 0);
-    const Position posComputer = pixels(-10, 0);
-    const Position posRight = pixels(1, -8);
-    const Position posLeft = pixels(1, 8);
+    const Position posTelescope = Position::fromPixels(2, 0);
+    const Position posComputer = Position::fromPixels(-10, 0);
+    const Position posRight = Position::fromPixels(1, -8);
+    const Position posLeft = Position::fromPixels(1, 8);
     drawHubbleTelescope(center, rotation, posTelescope);
     drawHubbleComputer(center, rotation, posComputer);
     drawHubbleRight(center, rotation, posRight);
@@ -274,8 +267,8 @@ void ogstream::drawHubbleRight(const Position& center, double rotation, const Po
 }
 
 void ogstream::drawStarlink(const Position& center, double rotation) {
-    const Position posBody = pixels(-1, 0);
-    const Position posArray = pixels(8, -2);
+    const Position posBody = Position::fromPixels(-1, 0);
+    const Position posArray = Position::fromPixels(8, -2);
     drawStarlinkBody(center, rotation, posBody);
     drawStarlinkArray(center, rotation, posArray);
 }

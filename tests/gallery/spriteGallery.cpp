@@ -15,16 +15,9 @@ constexpr int windowHeight = 740;
 constexpr double magnification = 2.0; // screen pixels per sprite pixel
 constexpr double pi = 3.14159265358979323846;
 
-Position at(double x, double y) {
-    Position pos;
-    pos.setPixelsX(x);
-    pos.setPixelsY(y);
-    return pos;
-}
-
 void label(double x, double y, const char* text) {
     ogstream gout;
-    gout.setPosition(at(x - 18.0, y - 27.0));
+    gout.setPosition(Position::fromPixels(x - 18.0, y - 27.0));
     gout << text;
 }
 
@@ -38,11 +31,11 @@ constexpr double rowStars = -145.0;
 
 void drawWholeSatellites(double y, double rotation) {
     ogstream gout;
-    gout.drawSputnik(at(columns[0], y), rotation);
-    gout.drawGPS(at(columns[1], y), rotation);
-    gout.drawHubble(at(columns[2], y), rotation);
-    gout.drawStarlink(at(columns[3], y), rotation);
-    gout.drawCrewDragon(at(columns[4], y), rotation);
+    gout.drawSputnik(Position::fromPixels(columns[0], y), rotation);
+    gout.drawGPS(Position::fromPixels(columns[1], y), rotation);
+    gout.drawHubble(Position::fromPixels(columns[2], y), rotation);
+    gout.drawStarlink(Position::fromPixels(columns[3], y), rotation);
+    gout.drawCrewDragon(Position::fromPixels(columns[4], y), rotation);
 }
 
 void display() {
@@ -56,35 +49,35 @@ void display() {
     drawWholeSatellites(rowTurned, pi / 4.0);
     {
         ogstream gout;
-        gout.drawCrewDragonCenter(at(columns[0], rowPiecesA), 0.0);
-        gout.drawCrewDragonRight(at(columns[1], rowPiecesA), 0.0, none);
-        gout.drawCrewDragonLeft(at(columns[2], rowPiecesA), 0.0, none);
-        gout.drawGPSCenter(at(columns[3], rowPiecesA), 0.0);
-        gout.drawGPSRight(at(columns[4], rowPiecesA), 0.0, none);
-        gout.drawGPSLeft(at(columns[5], rowPiecesA), 0.0, none);
+        gout.drawCrewDragonCenter(Position::fromPixels(columns[0], rowPiecesA), 0.0);
+        gout.drawCrewDragonRight(Position::fromPixels(columns[1], rowPiecesA), 0.0, none);
+        gout.drawCrewDragonLeft(Position::fromPixels(columns[2], rowPiecesA), 0.0, none);
+        gout.drawGPSCenter(Position::fromPixels(columns[3], rowPiecesA), 0.0);
+        gout.drawGPSRight(Position::fromPixels(columns[4], rowPiecesA), 0.0, none);
+        gout.drawGPSLeft(Position::fromPixels(columns[5], rowPiecesA), 0.0, none);
 
-        gout.drawHubbleComputer(at(columns[0], rowPiecesB), 0.0, none);
-        gout.drawHubbleTelescope(at(columns[1], rowPiecesB), 0.0, none);
-        gout.drawHubbleLeft(at(columns[2], rowPiecesB), 0.0, none);
-        gout.drawHubbleRight(at(columns[3], rowPiecesB), 0.0, none);
-        gout.drawStarlinkBody(at(columns[4], rowPiecesB), 0.0, none);
-        gout.drawStarlinkArray(at(columns[5], rowPiecesB), 0.0, none);
+        gout.drawHubbleComputer(Position::fromPixels(columns[0], rowPiecesB), 0.0, none);
+        gout.drawHubbleTelescope(Position::fromPixels(columns[1], rowPiecesB), 0.0, none);
+        gout.drawHubbleLeft(Position::fromPixels(columns[2], rowPiecesB), 0.0, none);
+        gout.drawHubbleRight(Position::fromPixels(columns[3], rowPiecesB), 0.0, none);
+        gout.drawStarlinkBody(Position::fromPixels(columns[4], rowPiecesB), 0.0, none);
+        gout.drawStarlinkArray(Position::fromPixels(columns[5], rowPiecesB), 0.0, none);
 
-        gout.drawFragment(at(columns[0], rowSmall), 0.0);
-        gout.drawFragment(at(columns[1], rowSmall), pi / 2.0);
-        gout.drawProjectile(at(columns[2], rowSmall));
-        gout.drawShip(at(columns[3], rowSmall), 0.0, false);
-        gout.drawShip(at(columns[4], rowSmall), 0.0, true);
-        gout.drawShip(at(columns[5], rowSmall), pi / 2.0, true);
-        gout.drawShip(at(columns[6], rowSmall), 5.0 * pi / 4.0, true);
+        gout.drawFragment(Position::fromPixels(columns[0], rowSmall), 0.0);
+        gout.drawFragment(Position::fromPixels(columns[1], rowSmall), pi / 2.0);
+        gout.drawProjectile(Position::fromPixels(columns[2], rowSmall));
+        gout.drawShip(Position::fromPixels(columns[3], rowSmall), 0.0, false);
+        gout.drawShip(Position::fromPixels(columns[4], rowSmall), 0.0, true);
+        gout.drawShip(Position::fromPixels(columns[5], rowSmall), pi / 2.0, true);
+        gout.drawShip(Position::fromPixels(columns[6], rowSmall), 5.0 * pi / 4.0, true);
 
         const unsigned char phases[] = {0, 128, 160, 176, 208, 209, 225};
         for (int i = 0; i < 7; ++i) {
-            gout.drawStar(at(columns[i], rowStars), phases[i]);
+            gout.drawStar(Position::fromPixels(columns[i], rowStars), phases[i]);
         }
 
-        gout.drawEarth(at(175.0, 100.0), 0.0);
-        gout.drawEarth(at(175.0, -40.0), pi / 2.0);
+        gout.drawEarth(Position::fromPixels(175.0, 100.0), 0.0);
+        gout.drawEarth(Position::fromPixels(175.0, -40.0), pi / 2.0);
     }
 
     resetColor();

@@ -20,13 +20,6 @@ namespace {
 constexpr double twoPi = 6.283185307179586;
 constexpr double halfPi = twoPi / 4.0;
 
-Position pixels(double x, double y) {
-    Position position;
-    position.setPixelsX(x);
-    position.setPixelsY(y);
-    return position;
-}
-
 double uniform(double min, double max) {
     return min + (static_cast<double>(std::rand()) / RAND_MAX) * (max - min);
 }
@@ -57,7 +50,8 @@ Box boundsOf(const glrec::Primitive& primitive) {
 TEST(Fragment, ConstructionKicksAndShiftsFourPixelsAlongItsDirection) {
     const ScopedZoom zoom(10.0);
 
-    const Fragment up(pixels(10.0, 20.0), Velocity(100.0, 200.0), 0.0, 5000.0, 75, 0.25);
+    const Fragment up(Position::fromPixels(10.0, 20.0), Velocity(100.0, 200.0), 0.0, 5000.0, 75,
+                      0.25);
     EXPECT_DOUBLE_EQ(up.getPosition().getPixelsX(), 10.0);
     EXPECT_DOUBLE_EQ(up.getPosition().getPixelsY(), 24.0);
     EXPECT_DOUBLE_EQ(up.getVelocity().getDX(), 100.0);
@@ -68,7 +62,8 @@ TEST(Fragment, ConstructionKicksAndShiftsFourPixelsAlongItsDirection) {
     EXPECT_EQ(up.getAngle().getRadians(), 0.0);
     EXPECT_TRUE(up.isAlive());
 
-    const Fragment right(pixels(10.0, 20.0), Velocity(100.0, 200.0), halfPi, 5000.0, 75, 0.25);
+    const Fragment right(Position::fromPixels(10.0, 20.0), Velocity(100.0, 200.0), halfPi, 5000.0,
+                         75, 0.25);
     EXPECT_NEAR(right.getPosition().getPixelsX(), 14.0, 1e-9);
     EXPECT_NEAR(right.getPosition().getPixelsY(), 20.0, 1e-9);
     EXPECT_NEAR(right.getVelocity().getDX(), 5100.0, 1e-9);
@@ -190,7 +185,8 @@ TEST(Fragment, DeadFragmentNeitherMovesNorTurnsAndKeepsItsLife) {
 TEST(Fragment, DrawsATurnedBarOnlyWhileAlive) {
     const ScopedZoom zoom(100000.0);
     // Spun to a quarter turn in one advance of no time, so it stays where it was made.
-    FragmentStub fragment(pixels(50.0, -30.0), Velocity(), 0.0, 0.0, 2, halfPi - 0.01);
+    FragmentStub fragment(Position::fromPixels(50.0, -30.0), Velocity(), 0.0, 0.0, 2,
+                          halfPi - 0.01);
 
     glrec::reset();
     fragment.draw();

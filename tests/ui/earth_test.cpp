@@ -15,13 +15,6 @@ constexpr double pi = 3.141592653589793;
 constexpr double tolerance = 1e-4; // pixels
 constexpr int earthSize = 50;
 
-Position pixels(double x, double y) {
-    Position pos;
-    pos.setPixelsX(x);
-    pos.setPixelsY(y);
-    return pos;
-}
-
 // First and last painted column of every row, bottom row first.
 const std::pair<int, int> outline[earthSize] = {
     {20, 29}, {17, 32}, {15, 34}, {12, 37}, {11, 39}, {9, 40}, {8, 41}, {7, 42}, {6, 43},
@@ -192,7 +185,7 @@ TEST_F(OgstreamEarth, TurnsRigidlyAboutItsCenterAtAnyScale) {
     const std::vector<glrec::Primitive> upright = glrec::primitives();
 
     const ScopedZoom running(100000.0);
-    const Position center = pixels(100.0, -40.0);
+    const Position center = Position::fromPixels(100.0, -40.0);
     glrec::reset();
     {
         ogstream gout;
@@ -239,7 +232,7 @@ TEST(OgstreamStar, GrowsAndShrinksWithItsPhase) {
         glrec::reset();
         {
             ogstream gout;
-            gout.drawStar(pixels(x, y), each.phase);
+            gout.drawStar(Position::fromPixels(x, y), each.phase);
         }
         struct Expected {
             float x;

@@ -25,13 +25,6 @@ const glrec::Rgb deepBlue{0.25F, 0.25F, 0.609375F};
 const glrec::Rgb red{0.99609375F, 0.0F, 0.0F};
 const glrec::Rgb fullWhite{1.0F, 1.0F, 1.0F}; // what resetColor makes current
 
-Position pixels(double x, double y) {
-    Position pos;
-    pos.setPixelsX(x);
-    pos.setPixelsY(y);
-    return pos;
-}
-
 using Corners = std::vector<std::pair<double, double>>;
 
 void expectVertices(const glrec::Primitive& primitive, const Corners& expected) {
@@ -105,7 +98,7 @@ protected:
     // Off the origin, so that a sprite forgetting its centre shows.
     static constexpr double cx = 30.0;
     static constexpr double cy = -20.0;
-    const Position center = pixels(cx, cy);
+    const Position center = Position::fromPixels(cx, cy);
 };
 
 // Remembers which piece a whole satellite asked for, with the offset it handed over.
@@ -223,13 +216,14 @@ TEST_F(OgstreamSprite, PieceOffsetTurnsWithTheSprite) {
     // The telescope comes first; at a quarter turn its (2, 0) offset points 2 pixels down.
     auto whole = drawn([&](ogstream& g) { g.drawHubble(center, pi / 2.0); });
     whole.resize(3);
-    const auto loose = drawn(
-        [&](ogstream& g) { g.drawHubbleTelescope(pixels(cx, cy - 2), pi / 2.0, Position()); });
+    const auto loose = drawn([&](ogstream& g) {
+        g.drawHubbleTelescope(Position::fromPixels(cx, cy - 2), pi / 2.0, Position());
+    });
     expectSamePicture(whole, loose);
 }
 
 TEST_F(OgstreamSprite, CrewDragonSidePanelsAreTheSamePicture) {
-    const Position offset = pixels(4.0, -7.0);
+    const Position offset = Position::fromPixels(4.0, -7.0);
     const auto left = drawn([&](ogstream& g) { g.drawCrewDragonLeft(center, 1.1, offset); });
     const auto right = drawn([&](ogstream& g) { g.drawCrewDragonRight(center, 1.1, offset); });
     ASSERT_EQ(left.size(), 3U);

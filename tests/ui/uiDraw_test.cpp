@@ -25,12 +25,6 @@ protected:
         scriptedrand::reset();
         Position::setZoom(savedZoom);
     }
-    static Position pixels(double x, double y) {
-        Position pos;
-        pos.setPixelsX(x);
-        pos.setPixelsY(y);
-        return pos;
-    }
     double savedZoom = 0.0;
 };
 
@@ -49,7 +43,7 @@ TEST_F(DrawTest, AnEmptyStreamMakesNoCalls) {
 TEST_F(DrawTest, FlushDrawsEachLineEighteenPixelsBelowTheLast) {
     {
         ogstream gout;
-        gout.setPosition(pixels(10.0, 100.0));
+        gout.setPosition(Position::fromPixels(10.0, 100.0));
         gout << "A\nB";
         gout.flush();
         gout << "C"; // the cursor stays where the last line left it
@@ -90,9 +84,9 @@ TEST_F(DrawTest, MovingTheCursorFlushesAtTheOldOne) {
     {
         ogstream gout;
         gout << "A";
-        gout.setPosition(pixels(-20.0, 40.0));
+        gout.setPosition(Position::fromPixels(-20.0, 40.0));
         gout << "B";
-        ogstream& same = (gout = pixels(5.0, -5.0));
+        ogstream& same = (gout = Position::fromPixels(5.0, -5.0));
         EXPECT_EQ(&same, &gout);
         gout << "C";
     }
@@ -107,7 +101,7 @@ TEST_F(DrawTest, MovingTheCursorFlushesAtTheOldOne) {
 }
 
 TEST_F(DrawTest, TextBytesReachTheFontAsSignedCharacters) {
-    drawText(pixels(1.0, 2.0), "a\xE9");
+    drawText(Position::fromPixels(1.0, 2.0), "a\xE9");
     const auto chars = glrec::callsNamed("glutBitmapCharacter");
     ASSERT_EQ(chars.size(), 2U);
     EXPECT_EQ(chars[0].args[0], 97.0);
@@ -121,7 +115,7 @@ TEST_F(DrawTest, RotateTurnsOffsetsClockwiseAboutACopyOfTheOrigin) {
     expectPixels(rotate(origin, 0.0, 18.0, pi / 2.0), 18.0, 0.0);
     expectPixels(rotate(origin, 0.0, 18.0, pi), 0.0, -18.0);
 
-    const Position centre = pixels(30.0, -40.0);
+    const Position centre = Position::fromPixels(30.0, -40.0);
     expectPixels(rotate(centre, 3.0, 4.0, 0.0), 33.0, -36.0);
     expectPixels(centre, 30.0, -40.0);
 }
@@ -139,8 +133,8 @@ TEST_F(DrawTest, ColoursAreSentOverTwoHundredFiftySix) {
 
 TEST_F(DrawTest, RectCornersGoInStoredOrderWithTheOffsetTurned) {
     const ColorRect rect{{{-4, 1}, {-4, -1}, {4, -1}, {4, 1}}, &COLOR_RED};
-    drawRect(pixels(10.0, 20.0), Position(), rect, 0.0);
-    drawRect(Position(), pixels(0.0, 10.0), rect, pi / 2.0);
+    drawRect(Position::fromPixels(10.0, 20.0), Position(), rect, 0.0);
+    drawRect(Position(), Position::fromPixels(0.0, 10.0), rect, pi / 2.0);
 
     const auto quads = glrec::primitivesOf(GL_QUADS);
     ASSERT_EQ(quads.size(), 2U);
