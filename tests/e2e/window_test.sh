@@ -1,8 +1,8 @@
 #!/bin/sh
-# End-to-end checks of the real program in a real window. Each scenario runs inside its own
-# virtual X server (xvfb-run), started by the caller.
+# End-to-end checks of the real program in a real window. Each scenario runs inside a virtual
+# X server of its own.
 #
-#   window_test.sh SCENARIO CORVEXA XPROBE EXPECTED_REPORT
+#   window_test.sh SCENARIO CORVEXA XPROBE EXPECTED_REPORT [ARGUMENTS...]
 set -u
 
 scenario=$1
@@ -11,11 +11,25 @@ xprobe=$3
 expected_report=$4
 title=Corvexa
 work=$(mktemp -d)
-trap 'kill "$pid" 2>/dev/null; rm -rf "$work"' EXIT
 pid=
+server=
+cleanup() {
+    [ -z "$pid" ] || kill "$pid" 2>/dev/null
+    # Waiting for the server to be gone keeps the next one from meeting its remains.
+    if [ -n "$server" ]; then
+        kill "$server" 2>/dev/null
+        wait "$server" 2>/dev/null
+    fi
+    rm -rf "$work"
+}
+trap cleanup EXIT
 
 fail() {
     echo "FAIL: $*" >&2
+    if [ -s "$work/stderr" ]; then
+        echo "The program's error output:" >&2
+        cat "$work/stderr" >&2
+    fi
     exit 1
 }
 
@@ -49,10 +63,25 @@ close_and_expect_clean_exit() {
     [ ! -s "$work/stderr" ] || fail "unexpected error output: $(cat "$work/stderr")"
 }
 
+# The server picks a display number that is free and says which.
+start_server() {
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/server" &
+    server=$!
+    tries=0
+    until [ -s "$work/display" ]; do
+        tries=$((tries + 1))
+        [ "$tries" -lt 100 ] || fail "the X server did not start: $(cat "$work/server")"
+        sleep 0.1
+    done
+    DISPLAY=:$(cat "$work/display")
+    export DISPLAY
+}
+
 count() { # R G B TOLERANCE X Y WIDTH HEIGHT
     "$xprobe" count "$title" "$@"
 }
 
+start_server
 case $scenario in
 opens)
     start
