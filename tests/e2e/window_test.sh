@@ -26,10 +26,12 @@ trap cleanup EXIT
 
 fail() {
     echo "FAIL: $*" >&2
-    if [ -s "$work/stderr" ]; then
-        echo "The program's error output:" >&2
-        cat "$work/stderr" >&2
-    fi
+    for log in stderr server; do
+        if [ -s "$work/$log" ]; then
+            echo "Error output of the $log:" | sed 's/of the stderr/of the program/' >&2
+            cat "$work/$log" >&2
+        fi
+    done
     exit 1
 }
 
@@ -63,9 +65,10 @@ close_and_expect_clean_exit() {
     [ ! -s "$work/stderr" ] || fail "unexpected error output: $(cat "$work/stderr")"
 }
 
-# The server picks a display number that is free and says which.
+# The server picks a display number that is free and says which. Without -noreset it would
+# start over whenever its last client leaves, refusing whoever connects in that moment.
 start_server() {
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/server" &
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" 2>"$work/server" &
     server=$!
     tries=0
     until [ -s "$work/display" ]; do
@@ -75,6 +78,13 @@ start_server() {
     done
     DISPLAY=:$(cat "$work/display")
     export DISPLAY
+    # The number can come before the server takes clients; xprobe says 2 while it cannot connect.
+    tries=0
+    while "$xprobe" geometry "no such window" 2>/dev/null; [ $? -eq 2 ]; do
+        tries=$((tries + 1))
+        [ "$tries" -lt 100 ] || fail "the X server on $DISPLAY takes no clients"
+        sleep 0.1
+    done
 }
 
 count() { # R G B TOLERANCE X Y WIDTH HEIGHT
