@@ -47,7 +47,7 @@ public:
     int pieces;
 };
 
-struct Spec {
+struct Placement {
     double x;
     double y;
     double radius;
@@ -71,50 +71,50 @@ private:
 
 // Clusters, chains and triples of touching objects, exact and near-exact touches, objects on
 // the Earth's surface and dead entries, at the given scale; odd values only when asked.
-std::vector<Spec> randomScene(Dice& dice, int count, double zoom, bool oddValues) {
+std::vector<Placement> randomScene(Dice& dice, int count, double zoom, bool oddValues) {
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const double inf = std::numeric_limits<double>::infinity();
     const double spread = zoom * dice.uniform(30.0, 3000.0);
     const double offsetX = dice.chance(0.2) ? 1.0e10 : 0.0;
-    std::vector<Spec> scene;
+    std::vector<Placement> scene;
     for (int n = 0; n < count; ++n) {
-        Spec spec{dice.uniform(-spread, spread) + offsetX, dice.uniform(-spread, spread),
-                  dice.uniform(0.5, 12.0), dice.below(4), dice.chance(0.15)};
+        Placement placement{dice.uniform(-spread, spread) + offsetX, dice.uniform(-spread, spread),
+                            dice.uniform(0.5, 12.0), dice.below(4), dice.chance(0.15)};
         const int mode = dice.below(10);
         if (!scene.empty() && mode < 6) {
             // Against an earlier object, at its contact distance or a hair either side of it.
-            const Spec& other = scene[static_cast<std::size_t>(dice.below(n))];
-            const double touch = (spec.radius + other.radius) * zoom;
+            const Placement& other = scene[static_cast<std::size_t>(dice.below(n))];
+            const double touch = (placement.radius + other.radius) * zoom;
             const double factors[] = {1.0, 0.5, 0.0, 1.0 + 1e-15, 1.0 - 1e-15, 0.99, 1.01};
             const double distance = touch * factors[dice.below(7)];
             const double direction = dice.below(3) == 0 ? 0.0 : dice.uniform(0.0, 6.3);
-            spec.x = other.x + distance * std::sin(direction);
-            spec.y = other.y + distance * std::cos(direction);
+            placement.x = other.x + distance * std::sin(direction);
+            placement.y = other.y + distance * std::cos(direction);
         } else if (mode == 6) {
-            const double height = earthRadius + spec.radius * zoom * dice.uniform(0.9, 1.1);
-            spec.x = dice.below(2) == 0 ? height : 0.0;
-            spec.y = spec.x == 0.0 ? -height : 0.0;
+            const double height = earthRadius + placement.radius * zoom * dice.uniform(0.9, 1.1);
+            placement.x = dice.below(2) == 0 ? height : 0.0;
+            placement.y = placement.x == 0.0 ? -height : 0.0;
         }
         // Odd values also on objects placed against others, so that they meet them.
         if (oddValues && dice.chance(0.1)) {
             const double odd[] = {nan, inf, -inf, 1.0e200, 0.0, -3.0};
             const double value = odd[dice.below(6)];
             const int where = dice.below(3);
-            (where == 0 ? spec.x : where == 1 ? spec.y : spec.radius) = value;
+            (where == 0 ? placement.x : where == 1 ? placement.y : placement.radius) = value;
         }
-        scene.push_back(spec);
+        scene.push_back(placement);
     }
     return scene;
 }
 
 // One copy of a scene: the objects in examination order, their log, and everything they made.
 struct World {
-    explicit World(const std::vector<Spec>& specs) {
-        for (std::size_t i = 0; i < specs.size(); ++i) {
-            const Spec& spec = specs[i];
-            auto pTag = std::make_unique<Tag>(log, std::to_string(i), spec.x, spec.y, spec.radius,
-                                              spec.pieces);
-            if (spec.dead) {
+    explicit World(const std::vector<Placement>& placements) {
+        for (std::size_t i = 0; i < placements.size(); ++i) {
+            const Placement& placement = placements[i];
+            auto pTag = std::make_unique<Tag>(log, std::to_string(i), placement.x, placement.y,
+                                              placement.radius, placement.pieces);
+            if (placement.dead) {
                 pTag->kill();
             }
             objects.push_back(pTag.get());
@@ -146,11 +146,12 @@ struct World {
 
 // Runs a scene's frames with the pass as shipped, with the grid for any number of objects, and
 // with the loop over all pairs, which all must break up the same objects in the same order.
-void expectSameBreakUps(const std::vector<Spec>& specs, int frames, const std::string& scene) {
+void expectSameBreakUps(const std::vector<Placement>& placements, int frames,
+                        const std::string& scene) {
     // Kept from scene to scene, as the world keeps its pass's buffers from frame to frame.
     static CollisionPass shipped;
     static CollisionPass gridOnly(0);
-    World worlds[] = {World(specs), World(specs), World(specs)};
+    World worlds[] = {World(placements), World(placements), World(placements)};
     for (int frame = 0; frame < frames; ++frame) {
         worlds[0].frame(referenceCollisionPass);
         worlds[1].frame([](auto& objects, auto& newDebris) { shipped.run(objects, newDebris); });
@@ -164,8 +165,8 @@ void expectSameBreakUps(const std::vector<Spec>& specs, int frames, const std::s
 
 // Pairs far apart, each at exactly the distance at which it touches, where the sum of two
 // rounded reaches may fall short of the rounded contact.
-std::vector<Spec> exactTouches(Dice& dice) {
-    std::vector<Spec> scene;
+std::vector<Placement> exactTouches(Dice& dice) {
+    std::vector<Placement> scene;
     for (int n = 0; n < 40; ++n) {
         const double radiusA = dice.uniform(0.1, 13.0);
         const double radiusB = dice.uniform(0.1, 13.0);
@@ -201,7 +202,7 @@ TEST(CollisionPass, MissesNoTouchThatRoundingCouldHide) {
         expectSameBreakUps(exactTouches(dice), 1, "zoom " + std::to_string(zoom));
     }
     // Objects of no size so close together that their distance squares to zero: they touch.
-    std::vector<Spec> specks;
+    std::vector<Placement> specks;
     for (int n = 0; n < 6; ++n) {
         specks.push_back({n * 1.0e-170, 1.0e9, 0.0, 0, false});
     }
