@@ -2,8 +2,6 @@
 
 #include "ui/uiDraw.h"
 
-#include <algorithm>
-
 namespace {
 
 // Six GPS satellites 60 degrees apart on one orbit; the first takes the kind's own defaults.
@@ -118,10 +116,7 @@ void Simulator::checkCollisions(Satellite* extra) {
     SatelliteList newDebris;
     collisionPass.run(objects, newDebris);
 
-    liveObjects.erase(
-        std::remove_if(liveObjects.begin(), liveObjects.end(),
-                       [](const Satellite* pSatellite) { return !pSatellite->isAlive(); }),
-        liveObjects.end());
+    // What broke up here leaves liveObjects in the next walk of advancePopulation.
     dynamicObjects.insert(dynamicObjects.end(), newDebris.begin(), newDebris.end());
     liveObjects.insert(liveObjects.end(), newDebris.begin(), newDebris.end());
 }

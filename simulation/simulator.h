@@ -47,8 +47,8 @@ private:
     std::array<Satellite*, 10> satellites;
     // Owning; dead objects stay in the list until the world goes.
     std::vector<Satellite*> dynamicObjects;
-    // The entries of dynamicObjects that may still be alive, in the same order: the walks go
-    // over these and drop the dead they meet, so the dead cost nothing after that.
+    // The entries of dynamicObjects that may still be alive, in the same order: every walk goes
+    // over these, and advancePopulation drops the dead it meets, so they cost nothing after.
     std::vector<Satellite*> liveObjects;
     CollisionPass collisionPass;
     Ship ship;
