@@ -11,10 +11,8 @@ const Velocity atRest;
 
 // Kicked straight up at 5000 m/s from (10, 20) pixels, so it ends 4 pixels higher.
 FragmentStub kickedFragment() {
-    Position start;
-    start.setPixelsX(10.0);
-    start.setPixelsY(20.0);
-    return FragmentStub(start, Velocity(100.0, 200.0), 0.0, 5000.0, 75, 0.25);
+    return FragmentStub(Position::fromPixels(10.0, 20.0), Velocity(100.0, 200.0), 0.0, 5000.0, 75,
+                        0.25);
 }
 
 // Without a kick it moves only under the fixed pull, from (1000, 2000) m plus the 4-pixel shift.

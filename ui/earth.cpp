@@ -144,6 +144,8 @@ void starRing(const Position& location, int d, float brightness) {
 
 void ogstream::drawEarth(const Position& center, double rotation) {
     const auto& earth = earthImage.cells;
+    // Every cell is laid out from the picture's lower-left corner.
+    const Position pos = Position::fromPixels(-earthHalfWidth, -earthHalfWidth);
     for (int y = 0; y < earthSize; ++y) {
         for (int x = 0; x < earthSize; ++x) {
             if (earth[y][x] == 0) {
@@ -156,9 +158,6 @@ void ogstream::drawEarth(const Position& center, double rotation) {
             const int top = static_cast<int>(y * cellPixels + cellPixels);
             const ColorRect rect = {{{left, bottom}, {left, top}, {right, top}, {right, bottom}},
                                     colors[earth[y][x]]};
-            Position pos;
-            pos.setPixelsX(-earthHalfWidth);
-            pos.setPixelsY(-earthHalfWidth);
             drawRect(center, pos, rect, rotation);
         }
     }
