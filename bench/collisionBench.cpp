@@ -6,6 +6,7 @@
 
 #include "objects/bullet.h"
 #include "objects/ship.h"
+#include "physics/constants.h"
 #include "simulation/collisionPass.h"
 #include "simulation/simulator.h"
 #include "support/referenceCollisionPass.h"
@@ -20,7 +21,6 @@
 
 namespace {
 
-constexpr double runningZoom = 100000.0; // metres per pixel, as the program runs
 // Worlds are built afresh after this many frames, untimed, so that the timed frames all meet
 // much the same world.
 constexpr int framesPerWorld = 400;
@@ -63,8 +63,8 @@ void defaultWorldFrame(benchmark::State& state, WorldPass pass) {
     runFrames(
         state, [](Simulator&) {},
         [&](Simulator& world) {
-            world.advancePopulation(Simulator::timeStep);
-            ship.advance(Simulator::timeStep);
+            world.advancePopulation(timeStep);
+            ship.advance(timeStep);
             pass(world, &ship);
             world.draw();
         });

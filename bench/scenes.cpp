@@ -1,5 +1,6 @@
 #include "scenes.h"
 
+#include "physics/constants.h"
 #include "physics/gravity.h"
 #include "ui/uiDraw.h"
 
@@ -22,7 +23,6 @@ std::vector<std::unique_ptr<Mote>> makeRings(std::size_t count, unsigned int see
     constexpr double lowest = 8.0e6;    // metres from the Earth's centre
     constexpr double spacing = 2.5e6;   // metres between rings
     constexpr double halfWidth = 1.0e6; // metres
-    constexpr double twoPi = 6.283185307179586;
     const double earthPull = surfaceGravity * earthRadius * earthRadius;
 
     std::mt19937 engine(seed);

@@ -1,3 +1,4 @@
+#include "physics/constants.h"
 #include "physics/position.h"
 #include "selfcheck/runSelfChecks.h"
 #include "simulation/simulator.h"
@@ -5,7 +6,7 @@
 
 namespace {
 
-void frameCallback(const WindowInterface* pUI, void* userData) {
+void frameCallback(WindowInterface* pUI, void* userData) {
     static_cast<Simulator*>(userData)->update(*pUI);
 }
 
@@ -19,11 +20,11 @@ int main(int argc, char** argv) {
 
     // The scale comes first: the window size and the ship's start are given in pixels.
     Position ptUpperRight;
-    ptUpperRight.setZoom(100000.0);
-    ptUpperRight.setPixelsX(700.0);
-    ptUpperRight.setPixelsY(500.0);
+    ptUpperRight.setZoom(runningZoom);
+    ptUpperRight.setPixelsX(windowWidth);
+    ptUpperRight.setPixelsY(windowHeight);
 
-    WindowInterface ui(argc, argv, "Corvexa", ptUpperRight);
+    WindowInterface ui(argc, argv, windowTitle, ptUpperRight);
     Simulator simulator{};
     ui.run(frameCallback, &simulator);
     return 0;

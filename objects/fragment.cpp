@@ -1,5 +1,6 @@
 #include "objects/fragment.h"
 
+#include "physics/constants.h"
 #include "ui/uiDraw.h"
 
 #include <cmath>
@@ -7,7 +8,6 @@
 namespace {
 constexpr double fragmentRadius = 2.0; // pixels
 constexpr double scatter = 4.0;        // pixels from the parent's centre
-constexpr double twoPi = 6.283185307179586;
 } // namespace
 
 Fragment::RandomKick Fragment::drawRandomKick() {

@@ -1,5 +1,6 @@
 #include "objects/satellite.h"
 
+#include "physics/constants.h"
 #include "physics/gravity.h"
 #include "ui/uiDraw.h"
 

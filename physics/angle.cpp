@@ -1,9 +1,10 @@
 #include "physics/angle.h"
 
+#include "physics/constants.h"
+
 #include <cmath>
 
 namespace {
-constexpr double twoPi = 6.283185307179586;
 // Beyond this many turns the stepwise loops below would take too long (or, where a step no
 // longer changes the value, forever), so the magnitude is reduced exactly first.
 constexpr double stepLimit = 1024.0 * twoPi;

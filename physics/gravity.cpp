@@ -1,5 +1,7 @@
 #include "physics/gravity.h"
 
+#include "physics/constants.h"
+
 #include <cmath>
 
 Acceleration Gravity::getAcceleration(const Position& position) const {

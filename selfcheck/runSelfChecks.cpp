@@ -7,6 +7,7 @@
 #include "ui/platform.h"
 
 #include <cstring>
+#include <iostream>
 
 namespace {
 
@@ -32,6 +33,9 @@ void runSelfChecks() {
     runFresh<TestBullet>();
     runFresh<TestCollision>();
     runFresh<TestShip>();
+    // Written to a file or a pipe, the report would otherwise wait in the buffer while the
+    // window runs, and be lost if the process is ended by a signal.
+    std::cout.flush();
 }
 
 bool isSelfCheckOnly(int argc, const char* const* argv) {

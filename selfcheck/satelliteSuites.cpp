@@ -1,10 +1,10 @@
 #include "selfcheck/satelliteSuites.h"
 
 #include "objects/satellites.h"
+#include "physics/constants.h"
 #include "selfcheck/doubles.h"
 
 namespace {
-constexpr double timeStep = 48.0; // seconds, as in the running simulation
 }
 
 void TestSatellite::run() {

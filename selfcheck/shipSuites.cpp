@@ -1,12 +1,12 @@
 #include "selfcheck/shipSuites.h"
 
 #include "objects/ship.h"
+#include "physics/constants.h"
 #include "selfcheck/doubles.h"
 
 #include <cmath>
 
 namespace {
-constexpr double timeStep = 48.0; // seconds, as in the running simulation
 }
 
 void TestBullet::run() {

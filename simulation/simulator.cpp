@@ -1,5 +1,6 @@
 #include "simulation/simulator.h"
 
+#include "physics/constants.h"
 #include "ui/uiDraw.h"
 
 namespace {

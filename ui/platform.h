@@ -2,16 +2,21 @@
 
 #include <cstdint>
 
-// The few services the program takes from the operating system. On Windows these are the
-// C runtime's clock, Sleep and the console calls; elsewhere they do the same job.
+// The few services the program takes from the operating system, one implementation file per
+// platform, chosen by the build: platform_posix.cpp, platform_windows.cpp, platform_web.cpp.
 namespace platform {
 
 // Milliseconds of wall time since the process started.
 std::uint32_t clockTicks();
 
+// Holds the next frame back by this long.
 void sleepMilliseconds(unsigned int milliseconds);
 
 // Gives standard output a console when the process started without one.
 void ensureConsole();
+
+// Hands the thread to the event loop, which runs frame whenever the program is idle. Where
+// the loop can end (the window closed), it returns.
+void runFrameLoop(void (*frame)());
 
 } // namespace platform

@@ -62,23 +62,17 @@ void WindowInterface::initialize(int argc, char** argv, const char* title,
     }
     std::srand(static_cast<unsigned int>(std::time(nullptr)));
 
+    // On Windows freeglut's header sends glutInit and glutCreateWindow to their variants that
+    // take the C runtime's exit, __glutInitWithExit and __glutCreateWindowWithExit.
     int argcCopy = argc;
-#ifdef _WIN32
-    __glutInitWithExit(&argcCopy, argv, std::exit);
-#else
     glutInit(&argcCopy, argv);
-#endif
 
     const int width = static_cast<int>(ptUpperRight.getPixelsX());
     const int height = static_cast<int>(ptUpperRight.getPixelsY());
     glutInitWindowSize(width, height);
     glutInitWindowPosition(0, 0);
     glutInitDisplayMode(GLUT_DOUBLE);
-#ifdef _WIN32
-    __glutCreateWindowWithExit(title, std::exit);
-#else
     glutCreateWindow(title);
-#endif
     glutIgnoreKeyRepeat(1);
     glClearColor(0, 0, 0, 0);
     gluOrtho2D(-(width / 2), width / 2, -(height / 2), height / 2);
@@ -100,7 +94,7 @@ void WindowInterface::initialize(int argc, char** argv, const char* title,
 void WindowInterface::run(Callback callback, void* data) {
     userData = data;
     callBack = callback;
-    glutMainLoop();
+    platform::runFrameLoop(displayFrame);
 }
 
 void WindowInterface::keyEvent(int code, bool pressed) {

@@ -9,7 +9,7 @@
 // opened it.
 class WindowInterface {
 public:
-    using Callback = void (*)(const WindowInterface* pUI, void* userData);
+    using Callback = void (*)(WindowInterface* pUI, void* userData);
 
     // No set-up: for use inside the toolkit callbacks.
     WindowInterface() = default;

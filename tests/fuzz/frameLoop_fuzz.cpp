@@ -55,7 +55,7 @@ void checkWorld(const Simulator& world) {
     checkObject(world.getShip());
 }
 
-void frameCallback(const WindowInterface* pUI, void* userData) {
+void frameCallback(WindowInterface* pUI, void* userData) {
     static_cast<Simulator*>(userData)->update(*pUI);
 }
 

@@ -1,5 +1,6 @@
 #include "objects/fragment.h"
 
+#include "physics/constants.h"
 #include "support/doubles.h"
 #include "support/glRecorder.h"
 #include "support/scopedZoom.h"
@@ -17,7 +18,6 @@ using doubles::OwningList;
 
 namespace {
 
-constexpr double twoPi = 6.283185307179586;
 constexpr double halfPi = twoPi / 4.0;
 
 double uniform(double min, double max) {

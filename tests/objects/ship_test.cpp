@@ -1,6 +1,7 @@
 #include "objects/ship.h"
 
 #include "objects/bullet.h"
+#include "physics/constants.h"
 #include "support/doubles.h"
 #include "support/glRecorder.h"
 #include "support/scopedZoom.h"
@@ -17,7 +18,7 @@ using doubles::OwningList;
 
 namespace {
 
-constexpr double halfPi = 6.283185307179586 / 4.0;
+constexpr double halfPi = twoPi / 4.0;
 
 // A ship already turned to a heading, which the turn steps alone cannot reach exactly.
 class TurnedShip : public Ship {

@@ -2,6 +2,7 @@
 
 #include "objects/bullet.h"
 #include "objects/part.h"
+#include "physics/constants.h"
 #include "physics/gravity.h"
 #include "simulation/simulator.h"
 #include "support/referenceCollisionPass.h"
@@ -253,12 +254,12 @@ TEST(CollisionPass, AWorldRunsFrameForFrameLikeTheLoopOverItsWholeHistory) {
     crowdOrbits(reference);
     std::srand(11);
     for (int frame = 0; frame < 90; ++frame) {
-        shipped.advancePopulation(Simulator::timeStep);
+        shipped.advancePopulation(timeStep);
         shipped.checkCollisions(nullptr);
     }
     std::srand(11);
     for (int frame = 0; frame < 90; ++frame) {
-        advanceEveryEntry(reference, Simulator::timeStep);
+        advanceEveryEntry(reference, timeStep);
         referenceCheckCollisions(reference, nullptr);
     }
 
@@ -305,15 +306,15 @@ TEST(CollisionPass, DeadEntriesAreNoLongerVisitedOnceFoundDead) {
     Simulator world;
     auto* pCounted = new Counted(asked);
     world.addObject(pCounted);
-    world.advancePopulation(Simulator::timeStep);
+    world.advancePopulation(timeStep);
     world.checkCollisions(nullptr);
     EXPECT_GT(asked, 0);
 
     pCounted->kill();
-    world.advancePopulation(Simulator::timeStep);
+    world.advancePopulation(timeStep);
     const int askedWhenDying = asked;
     for (int frame = 0; frame < 3; ++frame) {
-        world.advancePopulation(Simulator::timeStep);
+        world.advancePopulation(timeStep);
         world.checkCollisions(nullptr);
         world.drawPopulation();
     }

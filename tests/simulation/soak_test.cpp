@@ -169,7 +169,7 @@ struct Soak {
 };
 Soak soak;
 
-void frameCallback(const WindowInterface* pUI, void* userData) {
+void frameCallback(WindowInterface* pUI, void* userData) {
     static_cast<Simulator*>(userData)->update(*pUI);
 }
 

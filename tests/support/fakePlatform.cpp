@@ -2,6 +2,8 @@
 
 #include "ui/platform.h"
 
+#include <GL/freeglut.h>
+
 namespace fakeplatform {
 namespace {
 std::uint32_t now = 0;
@@ -38,5 +40,8 @@ void sleepMilliseconds(unsigned int milliseconds) {
 }
 
 void ensureConsole() { ++fakeplatform::consoles; }
+
+// The recorder's toolkit loop stands in for the platform's.
+void runFrameLoop(void (* /*frame*/)()) { glutMainLoop(); }
 
 } // namespace platform

@@ -23,7 +23,7 @@ struct SeenKeys {
 std::vector<SeenKeys> seen;
 std::vector<void*> seenData;
 
-void recordingCallback(const WindowInterface* pUI, void* userData) {
+void recordingCallback(WindowInterface* pUI, void* userData) {
     seen.push_back({pUI->getHeldDown(), pUI->getHeldUp(), pUI->getHeldLeft(), pUI->getHeldRight(),
                     pUI->isSpacePressed()});
     seenData.push_back(userData);

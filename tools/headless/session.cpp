@@ -3,7 +3,7 @@
 #include "objects/bullet.h"
 #include "objects/fragment.h"
 #include "objects/part.h"
-#include "physics/gravity.h"
+#include "physics/constants.h"
 
 #include <GL/freeglut.h>
 
@@ -47,12 +47,11 @@ template <typename T> bool brokeBeforeItsTime(const T& object) {
 }
 
 double specificEnergy(const Satellite& satellite) {
-    constexpr double mu = surfaceGravity * earthRadius * earthRadius; // m^3/s^2
     const double x = satellite.getPosition().getMetersX();
     const double y = satellite.getPosition().getMetersY();
     const double dx = satellite.getVelocity().getDX();
     const double dy = satellite.getVelocity().getDY();
-    return (dx * dx + dy * dy) / 2.0 - mu / std::sqrt(x * x + y * y);
+    return (dx * dx + dy * dy) / 2.0 - earthMu / std::sqrt(x * x + y * y);
 }
 
 } // namespace
@@ -61,7 +60,7 @@ Census takeCensus(const HeadlessSession& session) {
     const Simulator& world = session.getWorld();
     Census census{};
     census.frame = session.getFrame();
-    census.seconds = static_cast<double>(census.frame) * Simulator::timeStep;
+    census.seconds = static_cast<double>(census.frame) * timeStep;
 
     for (const Satellite* pSatellite : world.getSatellites()) {
         if (pSatellite->isAlive()) {

@@ -1,33 +1,12 @@
 #include "ui/platform.h"
 
-#ifdef _WIN32
-#include <windows.h>
-#include <cstdio>
-#include <ctime>
-#else
+#include <GL/freeglut.h>
+
 #include <chrono>
 #include <thread>
-#endif
 
+// Linux and the other POSIX systems: a steady clock, a thread sleep and freeglut's loop.
 namespace platform {
-
-#ifdef _WIN32
-
-// The C runtime's clock counts wall time from process start at 1000 ticks per second.
-std::uint32_t clockTicks() { return static_cast<std::uint32_t>(std::clock()); }
-
-void sleepMilliseconds(unsigned int milliseconds) { Sleep(milliseconds); }
-
-void ensureConsole() {
-    HANDLE handle = GetStdHandle(STD_OUTPUT_HANDLE);
-    if (handle == nullptr || handle == INVALID_HANDLE_VALUE) {
-        AllocConsole();
-        FILE* stream = nullptr;
-        freopen_s(&stream, "CONOUT$", "a", stdout);
-    }
-}
-
-#else
 
 namespace {
 const std::chrono::steady_clock::time_point processStart = std::chrono::steady_clock::now();
@@ -46,6 +25,7 @@ void sleepMilliseconds(unsigned int milliseconds) {
 // A process here always has a standard output, so there is nothing to set up.
 void ensureConsole() {}
 
-#endif
+// The frame is already the toolkit's idle function.
+void runFrameLoop(void (* /*frame*/)()) { glutMainLoop(); }
 
 } // namespace platform

@@ -1,0 +1,17 @@
+#pragma once
+
+// Values the whole program shares, each written once, with its unit.
+
+inline constexpr double timeStep = 48.0;        // simulated seconds per frame
+inline constexpr double runningZoom = 100000.0; // metres per pixel while the simulation runs
+
+inline constexpr int windowWidth = 700;  // pixels
+inline constexpr int windowHeight = 500; // pixels
+inline constexpr const char* windowTitle = "Corvexa";
+
+// One turn, written to the last digit so that every platform rounds the same.
+inline constexpr double twoPi = 6.283185307179586; // radians
+
+inline constexpr double earthRadius = 6378000.0;  // metres
+inline constexpr double surfaceGravity = 9.80665; // g0, metres per second squared
+inline constexpr double earthMu = surfaceGravity * earthRadius * earthRadius; // m^3/s^2
