@@ -11,8 +11,9 @@
 // all its objects frame after frame; any other dies and can be revived for the next run.
 class Mote : public Satellite {
 public:
-    Mote(const Position& position, const Velocity& velocity, double radius, bool sturdy)
-        : Satellite(position, velocity, radius), sturdy(sturdy) {}
+    Mote(const Position& initialPosition, const Velocity& initialVelocity, double radiusPixels,
+         bool isSturdy)
+        : Satellite(initialPosition, initialVelocity, radiusPixels), sturdy(isSturdy) {}
 
     void draw() const override;
     void destroy(SatelliteList& newDebris) override;

@@ -6,8 +6,8 @@ namespace {
 constexpr double bulletRadius = 1.0; // pixels
 }
 
-Bullet::Bullet(const Position& position, const Velocity& velocity)
-    : Satellite(position, velocity, bulletRadius), life(startLife) {}
+Bullet::Bullet(const Position& initialPosition, const Velocity& initialVelocity)
+    : Satellite(initialPosition, initialVelocity, bulletRadius), life(startLife) {}
 
 void Bullet::advance(double seconds) {
     if (!alive) {

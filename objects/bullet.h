@@ -7,7 +7,7 @@ class Bullet : public Satellite {
 public:
     static constexpr int startLife = 70; // steps
 
-    Bullet(const Position& position, const Velocity& velocity);
+    Bullet(const Position& initialPosition, const Velocity& initialVelocity);
 
     void advance(double seconds) override;
     void draw() const override;

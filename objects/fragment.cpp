@@ -20,19 +20,22 @@ Fragment::RandomKick Fragment::drawRandomKick() {
     return kick;
 }
 
-Fragment::Fragment(const Position& position, const Velocity& velocity)
-    : Fragment(position, velocity, drawRandomKick()) {}
+Fragment::Fragment(const Position& initialPosition, const Velocity& initialVelocity)
+    : Fragment(initialPosition, initialVelocity, drawRandomKick()) {}
 
-Fragment::Fragment(const Position& position, const Velocity& velocity, const RandomKick& kick)
-    : Fragment(position, velocity, kick.direction, kick.speed, kick.life, kick.spin) {}
+Fragment::Fragment(const Position& initialPosition, const Velocity& initialVelocity,
+                   const RandomKick& kick)
+    : Fragment(initialPosition, initialVelocity, kick.direction, kick.speed, kick.life, kick.spin) {
+}
 
-Fragment::Fragment(const Position& position, const Velocity& velocity, double direction,
-                   double speed, int life, double spin)
-    : Satellite(position, velocity, fragmentRadius), life(life), spin(spin) {
-    this->velocity.setDX(velocity.getDX() + std::sin(direction) * speed);
-    this->velocity.setDY(velocity.getDY() + std::cos(direction) * speed);
-    this->position.addPixelsX(scatter * std::sin(direction));
-    this->position.addPixelsY(scatter * std::cos(direction));
+Fragment::Fragment(const Position& initialPosition, const Velocity& initialVelocity,
+                   double direction, double speed, int lifeFrames, double spinPerFrame)
+    : Satellite(initialPosition, initialVelocity, fragmentRadius), life(lifeFrames),
+      spin(spinPerFrame) {
+    velocity.setDX(initialVelocity.getDX() + std::sin(direction) * speed);
+    velocity.setDY(initialVelocity.getDY() + std::cos(direction) * speed);
+    position.addPixelsX(scatter * std::sin(direction));
+    position.addPixelsY(scatter * std::cos(direction));
 }
 
 void Fragment::advance(double seconds) {

@@ -6,10 +6,10 @@
 class Fragment : public Satellite {
 public:
     // Random spin, life, speed and direction, drawn in that order.
-    Fragment(const Position& position, const Velocity& velocity);
+    Fragment(const Position& initialPosition, const Velocity& initialVelocity);
     // direction in radians, speed in m/s, life in advances, spin in radians per advance.
-    Fragment(const Position& position, const Velocity& velocity, double direction, double speed,
-             int life, double spin);
+    Fragment(const Position& initialPosition, const Velocity& initialVelocity, double direction,
+             double speed, int lifeFrames, double spinPerFrame);
 
     void advance(double seconds) override;
     void draw() const override;
@@ -30,7 +30,8 @@ private:
         double direction;
     };
     static RandomKick drawRandomKick();
-    Fragment(const Position& position, const Velocity& velocity, const RandomKick& kick);
+    Fragment(const Position& initialPosition, const Velocity& initialVelocity,
+             const RandomKick& kick);
 
     friend class TestFragment;
 };

@@ -5,7 +5,8 @@
 // A named piece of a broken satellite; it breaks in turn into numFragments fragments.
 class Part : public Satellite {
 public:
-    Part(const Position& position, const Velocity& velocity, double radius, int numFragments);
+    Part(const Position& initialPosition, const Velocity& initialVelocity, double radiusPixels,
+         int fragments);
     void destroy(SatelliteList& newDebris) override;
 
     int getNumFragments() const { return numFragments; }
@@ -21,72 +22,72 @@ protected:
 
 class PartGPSCenter : public Part {
 public:
-    PartGPSCenter(const Position& position, const Velocity& velocity);
+    PartGPSCenter(const Position& initialPosition, const Velocity& initialVelocity);
     void draw() const override;
 };
 
 class PartGPSLeft : public Part {
 public:
-    PartGPSLeft(const Position& position, const Velocity& velocity);
+    PartGPSLeft(const Position& initialPosition, const Velocity& initialVelocity);
     void draw() const override;
 };
 
 class PartGPSRight : public Part {
 public:
-    PartGPSRight(const Position& position, const Velocity& velocity);
+    PartGPSRight(const Position& initialPosition, const Velocity& initialVelocity);
     void draw() const override;
 };
 
 class PartHubbleTelescope : public Part {
 public:
-    PartHubbleTelescope(const Position& position, const Velocity& velocity);
+    PartHubbleTelescope(const Position& initialPosition, const Velocity& initialVelocity);
     void draw() const override;
 };
 
 class PartHubbleComputer : public Part {
 public:
-    PartHubbleComputer(const Position& position, const Velocity& velocity);
+    PartHubbleComputer(const Position& initialPosition, const Velocity& initialVelocity);
     void draw() const override;
 };
 
 class PartHubbleLeft : public Part {
 public:
-    PartHubbleLeft(const Position& position, const Velocity& velocity);
+    PartHubbleLeft(const Position& initialPosition, const Velocity& initialVelocity);
     void draw() const override;
 };
 
 class PartHubbleRight : public Part {
 public:
-    PartHubbleRight(const Position& position, const Velocity& velocity);
+    PartHubbleRight(const Position& initialPosition, const Velocity& initialVelocity);
     void draw() const override;
 };
 
 class PartStarlinkBody : public Part {
 public:
-    PartStarlinkBody(const Position& position, const Velocity& velocity);
+    PartStarlinkBody(const Position& initialPosition, const Velocity& initialVelocity);
     void draw() const override;
 };
 
 class PartStarlinkArray : public Part {
 public:
-    PartStarlinkArray(const Position& position, const Velocity& velocity);
+    PartStarlinkArray(const Position& initialPosition, const Velocity& initialVelocity);
     void draw() const override;
 };
 
 class PartCrewDragonCenter : public Part {
 public:
-    PartCrewDragonCenter(const Position& position, const Velocity& velocity);
+    PartCrewDragonCenter(const Position& initialPosition, const Velocity& initialVelocity);
     void draw() const override;
 };
 
 class PartCrewDragonLeft : public Part {
 public:
-    PartCrewDragonLeft(const Position& position, const Velocity& velocity);
+    PartCrewDragonLeft(const Position& initialPosition, const Velocity& initialVelocity);
     void draw() const override;
 };
 
 class PartCrewDragonRight : public Part {
 public:
-    PartCrewDragonRight(const Position& position, const Velocity& velocity);
+    PartCrewDragonRight(const Position& initialPosition, const Velocity& initialVelocity);
     void draw() const override;
 };

@@ -4,8 +4,10 @@
 #include "physics/gravity.h"
 #include "ui/uiDraw.h"
 
-Satellite::Satellite(const Position& position, const Velocity& velocity, double radius)
-    : position(position), velocity(velocity), angle(0.0), radius(radius), alive(true) {}
+Satellite::Satellite(const Position& initialPosition, const Velocity& initialVelocity,
+                     double radiusPixels)
+    : position(initialPosition), velocity(initialVelocity), angle(0.0), radius(radiusPixels),
+      alive(true) {}
 
 Acceleration Satellite::getGravity() const {
     const Gravity gravity;

@@ -21,7 +21,8 @@ using SatelliteList = std::vector<Satellite*>;
 class Satellite {
 public:
     // radius is in pixels and turned into metres through the shared scale when used.
-    Satellite(const Position& position, const Velocity& velocity, double radius);
+    Satellite(const Position& initialPosition, const Velocity& initialVelocity,
+              double radiusPixels);
     virtual ~Satellite() = default;
 
     Satellite(const Satellite&) = delete;

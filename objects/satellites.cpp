@@ -28,8 +28,8 @@ void SatelliteSputnik::destroy(SatelliteList& newDebris) {
 
 SatelliteGPS::SatelliteGPS() : SatelliteGPS(Position(0.0, 26560000.0), Velocity(-3880.0, 0.0)) {}
 
-SatelliteGPS::SatelliteGPS(const Position& position, const Velocity& velocity)
-    : Satellite(position, velocity, 12.0) {}
+SatelliteGPS::SatelliteGPS(const Position& initialPosition, const Velocity& initialVelocity)
+    : Satellite(initialPosition, initialVelocity, 12.0) {}
 
 void SatelliteGPS::draw() const { drawSprite(&ogstream::drawGPS); }
 

@@ -17,7 +17,7 @@ class SatelliteGPS : public Satellite {
 public:
     SatelliteGPS();
     // The world places its GPS satellites at different points of one orbit.
-    SatelliteGPS(const Position& position, const Velocity& velocity);
+    SatelliteGPS(const Position& initialPosition, const Velocity& initialVelocity);
     void draw() const override;
     void destroy(SatelliteList& newDebris) override;
 };

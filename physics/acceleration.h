@@ -6,7 +6,7 @@
 class Acceleration {
 public:
     Acceleration() = default;
-    Acceleration(double ddx, double ddy) : ddx(ddx), ddy(ddy) {}
+    Acceleration(double ddxMeters, double ddyMeters) : ddx(ddxMeters), ddy(ddyMeters) {} // per s^2
 
     double getDDX() const { return ddx; }
     double getDDY() const { return ddy; }

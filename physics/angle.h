@@ -7,7 +7,7 @@
 class Angle {
 public:
     Angle() = default;
-    explicit Angle(double radians) : radians(radians) { normalize(); }
+    explicit Angle(double startRadians) : radians(startRadians) { normalize(); }
 
     double getRadians() const { return radians; }
     void setRadians(double value) {

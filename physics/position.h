@@ -8,9 +8,9 @@
 class Position {
 public:
     Position() = default;
-    Position(double x, double y) {
-        setMetersX(x);
-        setMetersY(y);
+    Position(double xMeters, double yMeters) {
+        setMetersX(xMeters);
+        setMetersY(yMeters);
     }
 
     // A point given in pixels, converted with the scale in force now.

@@ -8,7 +8,7 @@
 class Velocity {
 public:
     Velocity() = default;
-    Velocity(double dx, double dy) : dx(dx), dy(dy) {}
+    Velocity(double dxMeters, double dyMeters) : dx(dxMeters), dy(dyMeters) {} // per second
 
     double getDX() const { return dx; }
     double getDY() const { return dy; }

@@ -13,38 +13,41 @@ inline Acceleration fixedPull() { return Acceleration(-2.0, 3.0); }
 
 class SatelliteDummy : public Satellite {
 public:
-    SatelliteDummy(const Position& position, const Velocity& velocity, double radius)
-        : Satellite(position, velocity, radius) {}
+    SatelliteDummy(const Position& initialPosition, const Velocity& initialVelocity,
+                   double radiusPixels)
+        : Satellite(initialPosition, initialVelocity, radiusPixels) {}
     Acceleration getGravity() const override { return fixedPull(); }
     void draw() const override {}
 };
 
 class CollisionDummy : public Satellite {
 public:
-    CollisionDummy(const Position& position, double radius)
-        : Satellite(position, Velocity(), radius) {}
+    CollisionDummy(const Position& initialPosition, double radiusPixels)
+        : Satellite(initialPosition, Velocity(), radiusPixels) {}
     void draw() const override {}
 };
 
 class PartDummy : public Part {
 public:
-    PartDummy(const Position& position, const Velocity& velocity, double radius, int numFragments)
-        : Part(position, velocity, radius, numFragments) {}
+    PartDummy(const Position& initialPosition, const Velocity& initialVelocity, double radiusPixels,
+              int fragments)
+        : Part(initialPosition, initialVelocity, radiusPixels, fragments) {}
     Acceleration getGravity() const override { return fixedPull(); }
     void draw() const override {}
 };
 
 class FragmentStub : public Fragment {
 public:
-    FragmentStub(const Position& position, const Velocity& velocity, double direction, double speed,
-                 int life, double spin)
-        : Fragment(position, velocity, direction, speed, life, spin) {}
+    FragmentStub(const Position& initialPosition, const Velocity& initialVelocity, double direction,
+                 double speed, int lifeFrames, double spinPerFrame)
+        : Fragment(initialPosition, initialVelocity, direction, speed, lifeFrames, spinPerFrame) {}
     Acceleration getGravity() const override { return fixedPull(); }
 };
 
 // Without gravity a bullet flies in a straight line.
 class BulletStub : public Bullet {
 public:
-    BulletStub(const Position& position, const Velocity& velocity) : Bullet(position, velocity) {}
+    BulletStub(const Position& initialPosition, const Velocity& initialVelocity)
+        : Bullet(initialPosition, initialVelocity) {}
     Acceleration getGravity() const override { return Acceleration(); }
 };

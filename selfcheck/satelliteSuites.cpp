@@ -4,8 +4,7 @@
 #include "physics/constants.h"
 #include "selfcheck/doubles.h"
 
-namespace {
-}
+namespace {}
 
 void TestSatellite::run() {
     clear();

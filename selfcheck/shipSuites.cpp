@@ -6,8 +6,7 @@
 
 #include <cmath>
 
-namespace {
-}
+namespace {}
 
 void TestBullet::run() {
     clear();

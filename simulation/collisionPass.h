@@ -16,8 +16,8 @@ public:
     // Below this many objects, trying every pair is the quicker way.
     static constexpr std::size_t defaultGridThreshold = 20;
 
-    explicit CollisionPass(std::size_t gridThreshold = defaultGridThreshold)
-        : gridThreshold(gridThreshold) {}
+    explicit CollisionPass(std::size_t threshold = defaultGridThreshold)
+        : gridThreshold(threshold) {}
 
     // objects in examination order, dead ones included; the pieces go to newDebris in order
     // of creation.

@@ -12,7 +12,6 @@
 // The world: owns every moving object and performs one frame when asked.
 class Simulator {
 public:
-
     Simulator();
     ~Simulator();
 

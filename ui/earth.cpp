@@ -152,11 +152,14 @@ void ogstream::drawEarth(const Position& center, double rotation) {
                 continue;
             }
             assert(earth[y][x] > 0 && earth[y][x] <= 4);
-            const int left = static_cast<int>(x * cellPixels);
-            const int right = static_cast<int>(x * cellPixels + cellPixels);
-            const int bottom = static_cast<int>(y * cellPixels);
-            const int top = static_cast<int>(y * cellPixels + cellPixels);
-            const ColorRect rect = {{{left, bottom}, {left, top}, {right, top}, {right, bottom}},
+            const int cellLeft = static_cast<int>(x * cellPixels);
+            const int cellRight = static_cast<int>(x * cellPixels + cellPixels);
+            const int cellBottom = static_cast<int>(y * cellPixels);
+            const int cellTop = static_cast<int>(y * cellPixels + cellPixels);
+            const ColorRect rect = {{{cellLeft, cellBottom},
+                                     {cellLeft, cellTop},
+                                     {cellRight, cellTop},
+                                     {cellRight, cellBottom}},
                                     colors[earth[y][x]]};
             drawRect(center, pos, rect, rotation);
         }

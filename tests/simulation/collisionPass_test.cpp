@@ -27,9 +27,9 @@ using Log = std::vector<std::string>;
 // pieces of its own at its place.
 class Tag : public Satellite {
 public:
-    Tag(Log& log, std::string label, double x, double y, double radius, int pieces)
-        : Satellite(Position(x, y), Velocity(), radius), log(log), label(std::move(label)),
-          pieces(pieces) {}
+    Tag(Log& sink, std::string name, double x, double y, double radiusPixels, int pieceCount)
+        : Satellite(Position(x, y), Velocity(), radiusPixels), log(sink), label(std::move(name)),
+          pieces(pieceCount) {}
 
     Acceleration getGravity() const override { return Acceleration(); }
     void draw() const override {}
@@ -285,8 +285,8 @@ namespace {
 // A still object that counts how often anyone asks whether it lives.
 class Counted : public Satellite {
 public:
-    explicit Counted(int& asked)
-        : Satellite(Position(1.0e10, 0.0), Velocity(), 1.0), asked(asked) {}
+    explicit Counted(int& askedCount)
+        : Satellite(Position(1.0e10, 0.0), Velocity(), 1.0), asked(askedCount) {}
     Acceleration getGravity() const override { return Acceleration(); }
     void draw() const override {}
     bool isAlive() const override {

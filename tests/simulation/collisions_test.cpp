@@ -19,8 +19,9 @@ int deletions = 0;
 // leave pieces of its own behind.
 class Probe : public Satellite {
 public:
-    Probe(std::string name, double x, double y, double radius, int pieces = 0)
-        : Satellite(Position(x, y), Velocity(), radius), name(std::move(name)), pieces(pieces) {}
+    Probe(std::string probeName, double x, double y, double radiusPixels, int pieceCount = 0)
+        : Satellite(Position(x, y), Velocity(), radiusPixels), name(std::move(probeName)),
+          pieces(pieceCount) {}
     ~Probe() override { ++deletions; }
 
     Acceleration getGravity() const override { return Acceleration(); }

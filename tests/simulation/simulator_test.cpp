@@ -37,7 +37,8 @@ protected:
 // An object that sits still where it is put, drawn as nothing.
 class Marker : public Satellite {
 public:
-    Marker(const Position& position, double radius) : Satellite(position, Velocity(), radius) {}
+    Marker(const Position& initialPosition, double radiusPixels)
+        : Satellite(initialPosition, Velocity(), radiusPixels) {}
     Acceleration getGravity() const override { return Acceleration(); }
     void draw() const override {}
 };

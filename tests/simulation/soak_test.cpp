@@ -60,7 +60,7 @@ struct Tally {
 // Checks after every frame what must hold whatever the keys did.
 class WorldWatch {
 public:
-    explicit WorldWatch(const Simulator& world) : world(world) { remember(); }
+    explicit WorldWatch(const Simulator& watched) : world(watched) { remember(); }
 
     void afterFrame(int frame) {
         SCOPED_TRACE(::testing::Message() << "frame " << frame);

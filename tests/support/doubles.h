@@ -13,9 +13,9 @@ namespace doubles {
 
 class SatelliteStub : public Satellite {
 public:
-    SatelliteStub(const Position& position, const Velocity& velocity, double radius,
-                  const Acceleration& gravity = Acceleration())
-        : Satellite(position, velocity, radius), gravity(gravity) {}
+    SatelliteStub(const Position& initialPosition, const Velocity& initialVelocity,
+                  double radiusPixels, const Acceleration& pull = Acceleration())
+        : Satellite(initialPosition, initialVelocity, radiusPixels), gravity(pull) {}
 
     Acceleration getGravity() const override { return gravity; }
     void draw() const override {}
@@ -26,9 +26,9 @@ private:
 
 class PartStub : public Part {
 public:
-    PartStub(const Position& position, const Velocity& velocity, double radius, int numFragments,
-             const Acceleration& gravity = Acceleration())
-        : Part(position, velocity, radius, numFragments), gravity(gravity) {}
+    PartStub(const Position& initialPosition, const Velocity& initialVelocity, double radiusPixels,
+             int fragments, const Acceleration& pull = Acceleration())
+        : Part(initialPosition, initialVelocity, radiusPixels, fragments), gravity(pull) {}
 
     Acceleration getGravity() const override { return gravity; }
     void draw() const override {}
@@ -39,9 +39,11 @@ private:
 
 class FragmentStub : public Fragment {
 public:
-    FragmentStub(const Position& position, const Velocity& velocity, double direction, double speed,
-                 int life, double spin, const Acceleration& gravity = Acceleration())
-        : Fragment(position, velocity, direction, speed, life, spin), gravity(gravity) {}
+    FragmentStub(const Position& initialPosition, const Velocity& initialVelocity, double direction,
+                 double speed, int lifeFrames, double spinPerFrame,
+                 const Acceleration& pull = Acceleration())
+        : Fragment(initialPosition, initialVelocity, direction, speed, lifeFrames, spinPerFrame),
+          gravity(pull) {}
 
     Acceleration getGravity() const override { return gravity; }
 
@@ -51,9 +53,9 @@ private:
 
 class BulletStub : public Bullet {
 public:
-    BulletStub(const Position& position, const Velocity& velocity,
-               const Acceleration& gravity = Acceleration())
-        : Bullet(position, velocity), gravity(gravity) {}
+    BulletStub(const Position& initialPosition, const Velocity& initialVelocity,
+               const Acceleration& pull = Acceleration())
+        : Bullet(initialPosition, initialVelocity), gravity(pull) {}
 
     Acceleration getGravity() const override { return gravity; }
 

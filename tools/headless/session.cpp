@@ -23,8 +23,8 @@ HeadlessSession::Start::Start(unsigned int seed) : savedZoom(Position::getZoom()
 
 HeadlessSession::Start::~Start() { Position::setZoom(savedZoom); }
 
-HeadlessSession::HeadlessSession(unsigned int seed, KeyScript script)
-    : start(seed), script(std::move(script)) {}
+HeadlessSession::HeadlessSession(unsigned int seed, KeyScript keyScript)
+    : start(seed), script(std::move(keyScript)) {}
 
 HeadlessSession::~HeadlessSession() = default;
 
