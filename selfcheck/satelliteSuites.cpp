@@ -4,8 +4,6 @@
 #include "physics/constants.h"
 #include "selfcheck/doubles.h"
 
-namespace {}
-
 void TestSatellite::run() {
     clear();
     construct_nonDefault();

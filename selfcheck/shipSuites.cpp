@@ -6,8 +6,6 @@
 
 #include <cmath>
 
-namespace {}
-
 void TestBullet::run() {
     clear();
     BulletStub bullet(Position(100.0, 200.0), Velocity(3.0, 4.0));
