@@ -137,6 +137,16 @@ not-test)
     close_and_expect_clean_exit
     cmp -s "$work/stdout" "$expected_report" || fail "the start-up report differs"
     ;;
+report-in-file)
+    # Sent to a file, the report is there while the window is open, and stays there when a
+    # signal ends the process.
+    start
+    cmp -s "$work/stdout" "$expected_report" || fail "the report is not in the file while the window is open"
+    kill -TERM "$pid"
+    wait "$pid"
+    pid=
+    cmp -s "$work/stdout" "$expected_report" || fail "the report was lost when the process was ended"
+    ;;
 odd-argument)
     # A first argument of every byte but zero, far longer than any option.
     argument=$(awk 'BEGIN { for (i = 0; i < 100000; i++) printf "%c", 1 + i % 255 }')
