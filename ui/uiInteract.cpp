@@ -75,7 +75,10 @@ void WindowInterface::initialize(int argc, char** argv, const char* title,
     glutCreateWindow(title);
     glutIgnoreKeyRepeat(1);
     glClearColor(0, 0, 0, 0);
-    gluOrtho2D(-(width / 2), width / 2, -(height / 2), height / 2);
+    // The halves are whole pixels, truncated, before they become doubles.
+    const int halfWidth = width / 2;
+    const int halfHeight = height / 2;
+    gluOrtho2D(-halfWidth, halfWidth, -halfHeight, halfHeight);
 
     glutDisplayFunc(displayFrame);
     glutIdleFunc(displayFrame);

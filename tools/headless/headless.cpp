@@ -57,7 +57,7 @@ Options parseOptions(const std::vector<std::string>& arguments) {
         const bool takesValue =
             option == "--frames" || option == "--seed" || option == "--keys" || option == "--every";
         if (!takesValue && option != "--final") {
-            throw InputError(option.rfind("-", 0) == 0 ? "unknown option '" + option + "'"
+            throw InputError(option.rfind('-', 0) == 0 ? "unknown option '" + option + "'"
                                                        : "unexpected argument '" + option + "'");
         }
         if (std::find(seen.begin(), seen.end(), option) != seen.end()) {
