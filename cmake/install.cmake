@@ -1,0 +1,61 @@
+# Where a Linux install puts each file, after the GNU conventions, and the files made for it:
+# the icon drawn by the program's own Earth code, the man pages and the AppStream metainfo.
+
+# Programs go where Debian puts its games, on every user's PATH there; the documentation
+# folder is named after the package, in lower case.
+set(CMAKE_INSTALL_BINDIR games CACHE PATH "Programs (games, as Debian installs its games)")
+set(CMAKE_INSTALL_DOCDIR share/doc/corvexa CACHE PATH "Documentation (DATAROOTDIR/doc/corvexa)")
+include(GNUInstallDirs)
+
+set(CORVEXA_SCREENSHOT_URL "https://corvexa.example.org/screenshot.png"
+    CACHE STRING "Where software centres fetch the screenshot (docs/screenshot.png) from")
+
+set(corvexa_package_dir ${PROJECT_SOURCE_DIR}/tools/package)
+set(corvexa_staged_dir ${PROJECT_BINARY_DIR}/package)
+
+add_subdirectory(tools/icon)
+
+# The version comes from the project, so the pages and the metainfo never disagree with it.
+configure_file(${corvexa_package_dir}/corvexa.metainfo.xml.in
+               ${corvexa_staged_dir}/org.corvexa.corvexa.metainfo.xml @ONLY)
+
+# Debian wants man pages compressed at the highest level, without a time stamp.
+find_program(GZIP gzip REQUIRED)
+set(corvexa_man_pages)
+foreach(page corvexa.6 corvexa-headless.6)
+    configure_file(${corvexa_package_dir}/${page}.in ${corvexa_staged_dir}/${page} @ONLY)
+    add_custom_command(OUTPUT ${corvexa_staged_dir}/${page}.gz
+                       COMMAND sh -c "\"$1\" -9nc \"$2\" >\"$2.gz\"" sh ${GZIP}
+                               ${corvexa_staged_dir}/${page}
+                       DEPENDS ${corvexa_staged_dir}/${page}
+                       VERBATIM)
+    list(APPEND corvexa_man_pages ${corvexa_staged_dir}/${page}.gz)
+endforeach()
+set(corvexa_changelog ${corvexa_staged_dir}/changelog.gz)
+add_custom_command(OUTPUT ${corvexa_changelog}
+                   COMMAND sh -c "\"$1\" -9nc \"$2\" >\"$3\"" sh ${GZIP}
+                           ${corvexa_package_dir}/changelog ${corvexa_changelog}
+                   DEPENDS ${corvexa_package_dir}/changelog
+                   VERBATIM)
+add_custom_target(corvexa_install_files ALL DEPENDS ${corvexa_man_pages} ${corvexa_changelog})
+
+install(TARGETS corvexa corvexa-headless RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(PROGRAMS tools/plot-cascade DESTINATION ${CMAKE_INSTALL_DATADIR}/corvexa)
+install(FILES tools/headless/cascade.keys DESTINATION ${CMAKE_INSTALL_DATADIR}/corvexa)
+
+install(FILES README.md ${corvexa_changelog} DESTINATION ${CMAKE_INSTALL_DOCDIR})
+install(FILES docs/screenshot.png docs/cascade.png DESTINATION ${CMAKE_INSTALL_DOCDIR}/docs)
+install(FILES LICENSE DESTINATION ${CMAKE_INSTALL_DOCDIR} RENAME copyright)
+
+install(FILES ${corvexa_man_pages} DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+install(FILES ${corvexa_package_dir}/corvexa.desktop
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${corvexa_staged_dir}/org.corvexa.corvexa.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+foreach(size 64 128 256)
+    install(FILES ${corvexa_icon_dir}/corvexa-${size}.png
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
+            RENAME corvexa.png)
+endforeach()
+install(FILES ${corvexa_icon_dir}/corvexa.svg
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
