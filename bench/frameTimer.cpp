@@ -5,6 +5,7 @@
 
 #include "scenes.h"
 
+#include "physics/constants.h"
 #include "simulation/simulator.h"
 #include "ui/uiInteract.h"
 
@@ -25,11 +26,11 @@ int main(int argc, char** argv) {
     }
 
     Position ptUpperRight;
-    ptUpperRight.setZoom(100000.0);
-    ptUpperRight.setPixelsX(700.0);
-    ptUpperRight.setPixelsY(500.0);
+    ptUpperRight.setZoom(runningZoom);
+    ptUpperRight.setPixelsX(windowWidth);
+    ptUpperRight.setPixelsY(windowHeight);
     int toolkitArgc = 1;
-    WindowInterface ui(toolkitArgc, argv, "Corvexa", ptUpperRight);
+    WindowInterface ui(toolkitArgc, argv, windowTitle, ptUpperRight);
     std::srand(1);
 
     Simulator world;

@@ -6,6 +6,7 @@
 // 0x40-0x5F special key down, 0x60-0x7F special key up (each followed by the key's byte),
 // anything else a frame, after the clock has moved on by the low five bits in milliseconds.
 
+#include "physics/constants.h"
 #include "selfcheck/runSelfChecks.h"
 #include "simulation/simulator.h"
 #include "support/fakePlatform.h"
@@ -119,10 +120,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     glrec::setRecording(false);
     fakeplatform::reset();
     Position ptUpperRight;
-    ptUpperRight.setZoom(100000.0);
-    ptUpperRight.setPixelsX(700.0);
-    ptUpperRight.setPixelsY(500.0);
-    WindowInterface ui(argc, argv, "Corvexa", ptUpperRight);
+    ptUpperRight.setZoom(runningZoom);
+    ptUpperRight.setPixelsX(windowWidth);
+    ptUpperRight.setPixelsY(windowHeight);
+    WindowInterface ui(argc, argv, windowTitle, ptUpperRight);
     std::srand(static_cast<unsigned int>(size));
     {
         Simulator world{};

@@ -1,6 +1,7 @@
 // Every sprite on one grid, drawn with the real toolkit, for judging them by eye.
 // Not a test: it opens a window and runs until the window is closed.
 
+#include "physics/constants.h"
 #include "ui/uiDraw.h"
 
 #include <GL/freeglut.h>
@@ -10,8 +11,8 @@
 
 namespace {
 
-constexpr int windowWidth = 1000;
-constexpr int windowHeight = 740;
+constexpr int galleryWidth = 1000;
+constexpr int galleryHeight = 740;
 constexpr double magnification = 2.0; // screen pixels per sprite pixel
 constexpr double pi = 3.14159265358979323846;
 
@@ -104,16 +105,16 @@ void display() {
 int main(int argc, char** argv) {
     glutInit(&argc, argv);
     glutInitDisplayMode(GLUT_DOUBLE | GLUT_RGB);
-    glutInitWindowSize(windowWidth, windowHeight);
+    glutInitWindowSize(galleryWidth, galleryHeight);
     glutInitWindowPosition(0, 0);
     glutCreateWindow("Corvexa sprites");
     glClearColor(0.0F, 0.0F, 0.0F, 0.0F);
-    const double halfWidth = windowWidth / magnification / 2.0;
-    const double halfHeight = windowHeight / magnification / 2.0;
+    const double halfWidth = galleryWidth / magnification / 2.0;
+    const double halfHeight = galleryHeight / magnification / 2.0;
     gluOrtho2D(-halfWidth, halfWidth, -halfHeight, halfHeight);
     glPointSize(static_cast<float>(magnification));
     glLineWidth(static_cast<float>(magnification));
-    Position::setZoom(100000.0);
+    Position::setZoom(runningZoom);
     glutDisplayFunc(display);
     glutMainLoop();
     return 0;

@@ -1,5 +1,6 @@
 #include "objects/bullet.h"
 
+#include "physics/constants.h"
 #include "support/doubles.h"
 #include "support/glRecorder.h"
 #include "support/scopedZoom.h"
@@ -88,7 +89,7 @@ TEST(Bullet, DeadBulletNeitherMovesNorCountsNorDraws) {
 }
 
 TEST(Bullet, DrawsAnUnturnedWhiteSquareAtItsPosition) {
-    const ScopedZoom zoom(100000.0);
+    const ScopedZoom zoom(runningZoom);
     BulletStub bullet(Position(12300000.0, -4500000.0), Velocity());
     bullet.advance(0.0); // turned by 0.01, which the sprite ignores
 

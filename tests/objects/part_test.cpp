@@ -1,6 +1,7 @@
 #include "objects/part.h"
 
 #include "objects/fragment.h"
+#include "physics/constants.h"
 #include "support/doubles.h"
 #include "support/glRecorder.h"
 #include "support/scopedZoom.h"
@@ -90,13 +91,13 @@ TEST(Part, EachPieceHasTheRadiusAndFragmentCountOfItsKind) {
 }
 
 TEST(Part, DestroyAppendsItsFragmentsBehindEarlierDebris) {
-    const ScopedZoom zoom(100000.0);
+    const ScopedZoom zoom(runningZoom);
     std::srand(7);
     for (const PieceRow& row : pieces) {
         SCOPED_TRACE(row.name);
         const std::unique_ptr<Part> pPart =
             row.make(Position(23001634.72, -13280000.0), Velocity(1940.0, 3360.18));
-        pPart->advance(48.0);
+        pPart->advance(timeStep);
         OwningList debris;
         auto* pEarlier = new SatelliteStub(Position(), Velocity(), 1.0);
         debris.items.push_back(pEarlier);
@@ -119,7 +120,7 @@ TEST(Part, DestroyAppendsItsFragmentsBehindEarlierDebris) {
 }
 
 TEST(Part, ALoosePieceDrawsItsOwnSpriteCentredOnItself) {
-    const ScopedZoom zoom(100000.0);
+    const ScopedZoom zoom(runningZoom);
     const Position center(12300000.0, -4500000.0); // (123, -45) pixels
     for (const PieceRow& row : pieces) {
         SCOPED_TRACE(row.name);

@@ -1,5 +1,6 @@
 #include "objects/satellite.h"
 
+#include "physics/constants.h"
 #include "support/doubles.h"
 #include "support/scopedZoom.h"
 
@@ -15,7 +16,7 @@ TEST(Satellite, AdvanceMovesWithStartVelocityThenAccelerates) {
     EXPECT_EQ(satellite.getAngle().getRadians(), 0.0);
     EXPECT_TRUE(satellite.isAlive());
 
-    satellite.advance(48.0);
+    satellite.advance(timeStep);
 
     // v·t + ½·a·t² with the velocity from before the step.
     EXPECT_DOUBLE_EQ(satellite.getPosition().getMetersX(), 6378000.0 - 2304.0);
@@ -72,7 +73,7 @@ TEST(Satellite, CollidesWithTheEarthAtExactTouchAndNotJustBeyond) {
         EXPECT_TRUE(SatelliteStub(Position(100.0, 200.0), Velocity(), 1.0).isCollidingWithEarth());
     }
     // At the running scale a radius of 4 reaches 400 000 m beyond the surface.
-    const ScopedZoom zoom(100000.0);
+    const ScopedZoom zoom(runningZoom);
     EXPECT_TRUE(SatelliteStub(Position(0.0, 6778000.0), Velocity(), 4.0).isCollidingWithEarth());
     EXPECT_FALSE(SatelliteStub(Position(0.0, 6778001.0), Velocity(), 4.0).isCollidingWithEarth());
 }

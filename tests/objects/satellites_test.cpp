@@ -2,6 +2,7 @@
 
 #include "objects/fragment.h"
 #include "objects/part.h"
+#include "physics/constants.h"
 #include "support/doubles.h"
 #include "support/glRecorder.h"
 #include "support/scopedZoom.h"
@@ -40,7 +41,7 @@ template <typename T> bool isA(const Satellite* pSatellite) {
 // Breaks the satellite up behind an object already in the list. It is advanced first, so that
 // its state is off the round defaults and its angle is no longer 0.
 void expectBreaksInto(Satellite& satellite, const std::vector<KindCheck>& kinds) {
-    satellite.advance(48.0);
+    satellite.advance(timeStep);
     const Position position = satellite.getPosition();
     const Velocity velocity = satellite.getVelocity();
     OwningList debris;
@@ -127,7 +128,7 @@ TEST(SatelliteKinds, OrbitUnderTheEarthsGravity) {
     for (Satellite* pSatellite :
          std::vector<Satellite*>{&sputnik, &gps, &hubble, &starlink, &dragon}) {
         const Position before = pSatellite->getPosition();
-        pSatellite->advance(48.0);
+        pSatellite->advance(timeStep);
         EXPECT_NE(pSatellite->getPosition().getMetersX(), before.getMetersX());
         EXPECT_NE(pSatellite->getPosition().getMetersY(), before.getMetersY());
         EXPECT_DOUBLE_EQ(pSatellite->getAngle().getRadians(), 0.01);
@@ -162,7 +163,7 @@ TEST(SatelliteKinds, BreakIntoTheirPartsInOrderBehindEarlierDebris) {
 }
 
 TEST(SatelliteSputnik, BreaksIntoFourRandomFragmentsFourPixelsOut) {
-    const ScopedZoom zoom(100000.0);
+    const ScopedZoom zoom(runningZoom);
     SatelliteSputnik sputnik;
     OwningList debris;
     auto* pEarlier = new SatelliteStub(Position(), Velocity(), 1.0);
@@ -200,7 +201,7 @@ TEST(SatelliteSputnik, BreaksIntoFourRandomFragmentsFourPixelsOut) {
 }
 
 TEST(SatelliteKinds, EachDrawsItsOwnSpriteAroundItsPosition) {
-    const ScopedZoom zoom(100000.0);
+    const ScopedZoom zoom(runningZoom);
     struct Row {
         const char* name;
         const Satellite& satellite;

@@ -59,7 +59,7 @@ TEST(Ship, StartsUpperLeftOfTheEarthAtAnyScale) {
         EXPECT_FALSE(ship.isThrusting());
         EXPECT_TRUE(ship.isAlive());
     }
-    const ScopedZoom zoom(100000.0);
+    const ScopedZoom zoom(runningZoom);
     const Ship ship;
     EXPECT_DOUBLE_EQ(ship.getPosition().getMetersX(), -25000000.0);
     EXPECT_DOUBLE_EQ(ship.getPosition().getMetersY(), 25000000.0);
@@ -75,7 +75,7 @@ TEST(Ship, TurnsAndThrustsAlongItsHeadingUntilItCoasts) {
 
     Ship ship;
     const Position start = ship.getPosition();
-    ship.thrust(48.0);
+    ship.thrust(timeStep);
     EXPECT_DOUBLE_EQ(ship.getVelocity().getDX(), 0.0);
     EXPECT_DOUBLE_EQ(ship.getVelocity().getDY(), -1904.0);
     EXPECT_TRUE(ship.isThrusting());
@@ -85,17 +85,17 @@ TEST(Ship, TurnsAndThrustsAlongItsHeadingUntilItCoasts) {
     EXPECT_DOUBLE_EQ(ship.getVelocity().getDY(), -1904.0);
 
     TurnedShip turned(halfPi);
-    turned.thrust(48.0);
+    turned.thrust(timeStep);
     EXPECT_NEAR(turned.getVelocity().getDX(), 96.0, 1e-9);
     EXPECT_NEAR(turned.getVelocity().getDY(), -2000.0, 1e-9);
 }
 
 TEST(Ship, AdvanceMovesInAStraightLineWithoutGravityOrSpin) {
-    const ScopedZoom zoom(100000.0);
+    const ScopedZoom zoom(runningZoom);
     Ship ship;
     const Position start = ship.getPosition();
 
-    ship.advance(48.0);
+    ship.advance(timeStep);
 
     EXPECT_DOUBLE_EQ(ship.getPosition().getMetersX(), start.getMetersX());
     EXPECT_DOUBLE_EQ(ship.getPosition().getMetersY(), start.getMetersY() - 96000.0);
@@ -105,7 +105,7 @@ TEST(Ship, AdvanceMovesInAStraightLineWithoutGravityOrSpin) {
 }
 
 TEST(Ship, FiresTwelvePixelsAheadAtMuzzleSpeed) {
-    const ScopedZoom zoom(100000.0);
+    const ScopedZoom zoom(runningZoom);
 
     const Ship ship;
     const std::unique_ptr<Bullet> pBullet(ship.fire());
@@ -131,20 +131,20 @@ TEST(Ship, FiresTwelvePixelsAheadAtMuzzleSpeed) {
 }
 
 TEST(Ship, DeadShipStaysPutAndHiddenButStillSteersAndFires) {
-    const ScopedZoom zoom(100000.0);
+    const ScopedZoom zoom(runningZoom);
     Ship ship;
-    ship.advance(48.0);
+    ship.advance(timeStep);
     OwningList debris;
     ship.destroy(debris.items);
     ASSERT_FALSE(ship.isAlive());
     EXPECT_TRUE(debris.items.empty());
     const Position wreck = ship.getPosition();
 
-    ship.advance(48.0);
+    ship.advance(timeStep);
     EXPECT_EQ(ship.getPosition().getMetersX(), wreck.getMetersX());
     EXPECT_EQ(ship.getPosition().getMetersY(), wreck.getMetersY());
 
-    ship.thrust(48.0);
+    ship.thrust(timeStep);
     glrec::reset();
     ship.draw();
     EXPECT_TRUE(glrec::primitives().empty());
@@ -164,14 +164,14 @@ TEST(Ship, DeadShipStaysPutAndHiddenButStillSteersAndFires) {
 }
 
 TEST(Ship, DrawsItsNoseWhereItPointsAndTheFlameOnlyWhileThrusting) {
-    const ScopedZoom zoom(100000.0);
+    const ScopedZoom zoom(runningZoom);
     std::srand(3); // the flame's tips are random
     Ship ship;
 
     EXPECT_NEAR(hullReach(ship, 0.0), 18.0, 1e-3);
     EXPECT_TRUE(glrec::primitivesOf(GL_TRIANGLES).empty());
 
-    ship.thrust(48.0);
+    ship.thrust(timeStep);
     hullReach(ship, 0.0);
     EXPECT_EQ(glrec::primitivesOf(GL_TRIANGLES).size(), 1U);
 

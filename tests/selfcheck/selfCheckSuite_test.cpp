@@ -1,5 +1,6 @@
 #include "selfcheck/selfCheckSuite.h"
 
+#include "physics/constants.h"
 #include "selfcheck/doubles.h"
 
 #include <gtest/gtest.h>
@@ -66,7 +67,7 @@ private:
 
     void advance_changesPosition() {
         BrokenDummy satellite(Position(6378000.0, 0.0), Velocity(0.0, 1000.0), 4.0);
-        satellite.advance(48.0);
+        satellite.advance(timeStep);
         firstAdvanceLine = __LINE__ + 1;
         checkClose(satellite.getPosition().getMetersX(), 6378000.0 - 2304.0);
         checkThat(satellite.isAlive());

@@ -247,7 +247,7 @@ void crowdOrbits(Simulator& world) {
 } // namespace
 
 TEST(CollisionPass, AWorldRunsFrameForFrameLikeTheLoopOverItsWholeHistory) {
-    const ScopedZoom scale(100000.0);
+    const ScopedZoom scale(runningZoom);
     Simulator shipped;
     Simulator reference;
     crowdOrbits(shipped);
@@ -301,7 +301,7 @@ public:
 } // namespace
 
 TEST(CollisionPass, DeadEntriesAreNoLongerVisitedOnceFoundDead) {
-    const ScopedZoom scale(100000.0);
+    const ScopedZoom scale(runningZoom);
     int asked = 0;
     Simulator world;
     auto* pCounted = new Counted(asked);

@@ -2,6 +2,7 @@
 
 #include "objects/fragment.h"
 #include "objects/part.h"
+#include "physics/constants.h"
 #include "support/scopedZoom.h"
 
 #include <gtest/gtest.h>
@@ -167,7 +168,7 @@ TEST_F(CollisionTest, TheFirstTwoPartsOfABreakUpMeetAndTheThirdSurvives) {
 TEST(SimulatorLifetime, DeletesEveryDynamicObjectOnceLiveOrDead) {
     deletions = 0;
     {
-        ScopedZoom zoom(100000.0);
+        ScopedZoom zoom(runningZoom);
         Simulator world;
         world.addObject(new Probe("a", far, 0.0, 1.0, 3));
         world.addObject(new Probe("b", far, 0.0, 1.0));

@@ -3,6 +3,7 @@
 #include "objects/bullet.h"
 #include "objects/fragment.h"
 #include "objects/part.h"
+#include "physics/constants.h"
 #include "support/fakePlatform.h"
 #include "support/glRecorder.h"
 #include "support/scopedZoom.h"
@@ -251,10 +252,10 @@ TEST(Soak, TwentyThousandFramesOfRandomKeysKeepTheWorldSound) {
     char name[] = "corvexa";
     char* argv[] = {name, nullptr};
     Position ptUpperRight;
-    ptUpperRight.setZoom(100000.0);
-    ptUpperRight.setPixelsX(700.0);
-    ptUpperRight.setPixelsY(500.0);
-    WindowInterface ui(1, argv, "Corvexa", ptUpperRight);
+    ptUpperRight.setZoom(runningZoom);
+    ptUpperRight.setPixelsX(windowWidth);
+    ptUpperRight.setPixelsY(windowHeight);
+    WindowInterface ui(1, argv, windowTitle, ptUpperRight);
     // The window seeds from the clock; the run must not depend on when it ran.
     std::srand(7);
     {

@@ -1,5 +1,6 @@
 #include "ui/uiDraw.h"
 
+#include "physics/constants.h"
 #include "support/glRecorder.h"
 #include "support/scopedZoom.h"
 
@@ -184,7 +185,7 @@ TEST_F(OgstreamEarth, TurnsRigidlyAboutItsCenterAtAnyScale) {
     }
     const std::vector<glrec::Primitive> upright = glrec::primitives();
 
-    const ScopedZoom running(100000.0);
+    const ScopedZoom running(runningZoom);
     const Position center = Position::fromPixels(100.0, -40.0);
     glrec::reset();
     {

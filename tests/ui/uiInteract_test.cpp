@@ -1,5 +1,6 @@
 #include "ui/uiInteract.h"
 
+#include "physics/constants.h"
 #include "support/fakePlatform.h"
 #include "support/glRecorder.h"
 #include "support/windowProbe.h"
@@ -38,7 +39,7 @@ protected:
         seen.clear();
         seenData.clear();
         savedZoom = Position::getZoom();
-        Position::setZoom(100000.0);
+        Position::setZoom(runningZoom);
     }
     void TearDown() override { Position::setZoom(savedZoom); }
 
