@@ -115,10 +115,26 @@ TEST(HeadlessRun, LeftAloneTheShipMeetsAGpsSatelliteWhosePartsBreakInTheNextFram
     EXPECT_EQ(counts(160), (Fields{"9", "3", "0", "0", "0", "3", "2"}));
     // The first two parts touch and break into three fragments each; the third survives.
     EXPECT_EQ(counts(161), (Fields{"9", "1", "6", "0", "0", "9", "4"}));
-    // Fragments that run out of life are gone but broke nothing.
+    // Fragments that run out of life are gone but are no break-up. Which fragments meet another
+    // on the way depends on the C library's generator, so every frame's losses are accounted
+    // for: objects that left without breaking up can only be fragments at the end of their life.
+    const auto number = [&rows](int frame, int column) { return std::stoi(rows[frame][column]); };
+    const auto live = [&number](int frame) {
+        return number(frame, satellitesColumn) + number(frame, partsColumn) +
+               number(frame, fragmentsColumn) + number(frame, bulletsColumn) +
+               number(frame, shipColumn);
+    };
+    int expired = 0;
+    for (int frame = 163; frame <= 400; ++frame) {
+        const int left = live(frame - 1) - live(frame) + number(frame, createdColumn) -
+                         number(frame - 1, createdColumn);
+        const int brokeUp = number(frame, breakUpsColumn) - number(frame - 1, breakUpsColumn);
+        EXPECT_GE(left - brokeUp, 0) << "frame " << frame;
+        EXPECT_LE(left - brokeUp, number(frame - 1, fragmentsColumn)) << "frame " << frame;
+        expired += left - brokeUp;
+    }
+    EXPECT_GT(expired, 0);
     EXPECT_EQ(rows[400][fragmentsColumn], "0");
-    EXPECT_EQ(rows[400][breakUpsColumn], rows[162][breakUpsColumn]);
-    EXPECT_EQ(rows[400][createdColumn], rows[162][createdColumn]);
 }
 
 TEST(HeadlessRun, TheSameSeedRepeatsTheRunAndAnotherSeedChangesTheCascade) {

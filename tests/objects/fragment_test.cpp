@@ -73,8 +73,8 @@ TEST(Fragment, ConstructionKicksAndShiftsFourPixelsAlongItsDirection) {
 
     // The scatter is in pixels, so its length in metres follows the scale.
     const ScopedZoom coarser(1000.0);
-    const Fragment far(Position(0.0, 0.0), Velocity(), 0.0, 0.0, 10, 0.0);
-    EXPECT_DOUBLE_EQ(far.getPosition().getMetersY(), 4000.0);
+    const Fragment coarse(Position(0.0, 0.0), Velocity(), 0.0, 0.0, 10, 0.0);
+    EXPECT_DOUBLE_EQ(coarse.getPosition().getMetersY(), 4000.0);
 }
 
 TEST(Fragment, RandomConstructorDrawsSpinLifeSpeedDirectionInThatOrder) {

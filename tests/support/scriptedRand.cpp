@@ -1,6 +1,10 @@
 #include "support/scriptedRand.h"
 
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <dlfcn.h>
+#endif
 
 #include <deque>
 
@@ -19,10 +23,29 @@ void reset() {
 
 } // namespace scriptedrand
 
+namespace {
+using RandFunction = int (*)();
+
+// The C library's own rand, behind the one below.
+RandFunction findRealRand() {
+#ifdef _WIN32
+    // The C runtime is a DLL: msvcrt, or ucrtbase where the toolchain builds on that one.
+    for (const char* runtime : {"msvcrt.dll", "ucrtbase.dll"}) {
+        if (HMODULE module = GetModuleHandleA(runtime); module != nullptr) {
+            return reinterpret_cast<RandFunction>(
+                reinterpret_cast<void (*)()>(GetProcAddress(module, "rand")));
+        }
+    }
+    return nullptr;
+#else
+    return reinterpret_cast<RandFunction>(dlsym(RTLD_NEXT, "rand"));
+#endif
+}
+} // namespace
+
 // Interposes on the C library's rand for the whole test binary.
 extern "C" int rand() {
-    using RandFunction = int (*)();
-    static const auto realRand = reinterpret_cast<RandFunction>(dlsym(RTLD_NEXT, "rand"));
+    static const RandFunction realRand = findRealRand();
     ++scriptedrand::calls;
     if (!scriptedrand::pending.empty()) {
         const int value = scriptedrand::pending.front();
