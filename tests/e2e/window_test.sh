@@ -11,84 +11,21 @@ xprobe=$3
 expected_report=$4
 title=Corvexa
 work=$(mktemp -d)
-pid=
-server=
-cleanup() {
-    [ -z "$pid" ] || kill "$pid" 2>/dev/null
-    # Waiting for the server to be gone keeps the next one from meeting its remains.
-    if [ -n "$server" ]; then
-        kill "$server" 2>/dev/null
-        wait "$server" 2>/dev/null
-    fi
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() {
-    echo "FAIL: $*" >&2
-    for log in stderr server; do
-        if [ -s "$work/$log" ]; then
-            echo "Error output of the $log:" | sed 's/of the stderr/of the program/' >&2
-            cat "$work/$log" >&2
-        fi
-    done
-    exit 1
-}
+. "$(dirname "$0")/xsession.sh"
 
 start() {
     "$corvexa" "$@" >"$work/stdout" 2>"$work/stderr" &
     pid=$!
-    tries=0
-    until "$xprobe" geometry "$title" >"$work/geometry" 2>/dev/null; do
-        tries=$((tries + 1))
-        [ "$tries" -lt 100 ] || fail "no window titled $title appeared"
-        kill -0 "$pid" 2>/dev/null || fail "the program ended before opening its window"
-        sleep 0.1
-    done
+    wait_for_window 100
     # Let the first frames be drawn.
     sleep 1
 }
 
 # Asks the window to close as a window manager does and expects a clean exit.
 close_and_expect_clean_exit() {
-    "$xprobe" close "$title" || fail "could not send the close request"
-    tries=0
-    while kill -0 "$pid" 2>/dev/null; do
-        tries=$((tries + 1))
-        [ "$tries" -lt 100 ] || fail "the program did not end after the close request"
-        sleep 0.1
-    done
-    wait "$pid"
-    status=$?
-    pid=
+    close_window 100
     [ "$status" -eq 0 ] || fail "exit status $status after closing the window"
     [ ! -s "$work/stderr" ] || fail "unexpected error output: $(cat "$work/stderr")"
-}
-
-# The server picks a display number that is free and says which. Without -noreset it would
-# start over whenever its last client leaves, refusing whoever connects in that moment.
-start_server() {
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" 2>"$work/server" &
-    server=$!
-    tries=0
-    until [ -s "$work/display" ]; do
-        tries=$((tries + 1))
-        [ "$tries" -lt 100 ] || fail "the X server did not start: $(cat "$work/server")"
-        sleep 0.1
-    done
-    DISPLAY=:$(cat "$work/display")
-    export DISPLAY
-    # The number can come before the server takes clients; xprobe says 2 while it cannot connect.
-    tries=0
-    while "$xprobe" geometry "no such window" 2>/dev/null; [ $? -eq 2 ]; do
-        tries=$((tries + 1))
-        [ "$tries" -lt 100 ] || fail "the X server on $DISPLAY takes no clients"
-        sleep 0.1
-    done
-}
-
-count() { # R G B TOLERANCE X Y WIDTH HEIGHT
-    "$xprobe" count "$title" "$@"
 }
 
 start_server
