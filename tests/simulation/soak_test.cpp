@@ -22,6 +22,7 @@ namespace {
 
 constexpr int soakFrames = 20000;
 constexpr int autopilotFrames = 3000;
+constexpr double strayDistance = 1.0e8; // metres from the Earth's centre
 
 // How many objects a break-up of this object adds to the world.
 int piecesOf(const Satellite& object) {
@@ -174,6 +175,10 @@ void frameCallback(WindowInterface* pUI, void* userData) {
     static_cast<Simulator*>(userData)->update(*pUI);
 }
 
+// 0 to n - 1 from the engine alone: the standard fixes mt19937's numbers but not how a
+// distribution maps them, and the ship's path must be the same with every C++ library.
+int below(int n) { return static_cast<int>(soak.keys() % static_cast<unsigned int>(n)); }
+
 // Presses and releases between frames: every key the window knows, and some it ignores.
 void pressRandomKeys() {
     static const unsigned char ascii[] = {' ', 'a', 'A', 'd', 'D', 's',
@@ -182,12 +187,11 @@ void pressRandomKeys() {
                                   GLUT_KEY_HOME, GLUT_KEY_F1,    GLUT_KEY_END, 200};
     auto& toolkit = glrec::toolkit();
     // Shots are frequent, so that they reach the satellites from wherever the ship drifts.
-    if (std::uniform_int_distribution<int>(0, 3)(soak.keys) == 0) {
+    if (below(4) == 0) {
         toolkit.keyboard(' ', 0, 0);
     }
-    std::uniform_int_distribution<int> events(0, 6);
-    for (int n = events(soak.keys) - 3; n > 0; --n) {
-        const int pick = std::uniform_int_distribution<int>(0, 39)(soak.keys);
+    for (int n = below(7) - 3; n > 0; --n) {
+        const int pick = below(40);
         const bool down = (pick & 1) == 0;
         if (pick < 24) {
             const unsigned char key = ascii[pick / 2];
@@ -226,11 +230,21 @@ void steerIntoTheEarth(const Ship& ship) {
     }
 }
 
+// Random thrust alone carries the ship ever further out, as far as the fragments it happens to
+// miss let it, and those follow the C library's rand; held near the satellites, it stays within
+// the last stretch's reach whatever the library.
+bool strayed(const Ship& ship) {
+    const Position& pos = ship.getPosition();
+    return std::hypot(pos.getMetersX(), pos.getMetersY()) > strayDistance;
+}
+
 void soakLoop() {
     for (int frame = 1; frame <= soak.frames; ++frame) {
         pressRandomKeys();
-        if (frame > soak.frames - autopilotFrames && soak.pWorld->getShip().isAlive()) {
-            steerIntoTheEarth(soak.pWorld->getShip());
+        const Ship& ship = soak.pWorld->getShip();
+        const bool homeStretch = frame > soak.frames - autopilotFrames;
+        if (ship.isAlive() && (homeStretch || strayed(ship))) {
+            steerIntoTheEarth(ship);
         }
         glrec::toolkit().idle();
         soak.pWatch->afterFrame(frame);

@@ -6,6 +6,7 @@
 #include <dlfcn.h>
 #endif
 
+#include <cstdint>
 #include <deque>
 
 namespace scriptedrand {
@@ -26,9 +27,22 @@ void reset() {
 namespace {
 using RandFunction = int (*)();
 
+#ifdef __EMSCRIPTEN__
+// WebAssembly is linked statically, with no second rand to look up: srand and the generator
+// behind the script are here, as Emscripten's C library (musl) has them.
+std::uint64_t seed = 0;
+
+int libraryRand() {
+    seed = 6364136223846793005ULL * seed + 1;
+    return static_cast<int>(seed >> 33);
+}
+#endif
+
 // The C library's own rand, behind the one below.
 RandFunction findRealRand() {
-#ifdef _WIN32
+#if defined(__EMSCRIPTEN__)
+    return libraryRand;
+#elif defined(_WIN32)
     // The C runtime is a DLL: msvcrt, or ucrtbase where the toolchain builds on that one.
     for (const char* runtime : {"msvcrt.dll", "ucrtbase.dll"}) {
         if (HMODULE module = GetModuleHandleA(runtime); module != nullptr) {
@@ -42,6 +56,10 @@ RandFunction findRealRand() {
 #endif
 }
 } // namespace
+
+#ifdef __EMSCRIPTEN__
+extern "C" void srand(unsigned int newSeed) { seed = newSeed - 1; }
+#endif
 
 // Interposes on the C library's rand for the whole test binary.
 extern "C" int rand() {

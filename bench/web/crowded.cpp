@@ -1,0 +1,37 @@
+// The page's world crowded with 1 000 live debris objects on sixteen rings, which survive their
+// break-ups, for the frame rate of a busy picture in the browser (bench/web/fps.js).
+
+#include "bench/scenes.h"
+
+#include "physics/constants.h"
+#include "simulation/simulator.h"
+#include "ui/uiInteract.h"
+
+#include <cstdlib>
+
+namespace {
+
+constexpr std::size_t debris = 1000;
+
+void frameCallback(WindowInterface* pUI, void* userData) {
+    static_cast<Simulator*>(userData)->update(*pUI);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    Position ptUpperRight;
+    ptUpperRight.setZoom(runningZoom);
+    ptUpperRight.setPixelsX(windowWidth);
+    ptUpperRight.setPixelsY(windowHeight);
+    WindowInterface ui(argc, argv, windowTitle, ptUpperRight);
+    std::srand(1);
+
+    // Static: the page keeps the world after main has handed the thread to the browser.
+    static Simulator world;
+    for (auto& pMote : makeRings(debris, 7, true)) {
+        world.addObject(pMote.release());
+    }
+    ui.run(frameCallback, &world);
+    return 0;
+}
