@@ -11,6 +11,7 @@ shift 2
 
 case $library in
 glibc) expected=dbc59e011d62527f238805c24a226ff7c253c91ebe250441c52facb82f66c494 ;;
+msvcrt) expected=a52200e6fc90cd4641552fbc209f412d4ff18633545f8ac44515c7664c256e7b ;;
 *)
     echo "FAIL: no digest pinned for the C library '$library'" >&2
     exit 1

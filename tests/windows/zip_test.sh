@@ -1,0 +1,32 @@
+#!/bin/sh
+# The release zip as a Windows user gets it: its files, and the programs run from the folder
+# it unpacks to, under Wine.
+#   zip_test.sh ZIP WINE EXPECTED_REPORT
+set -eu
+zip=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
+wine=$2
+expected_report=$3
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+folder=$(basename "$zip" .zip)
+(cd "$work" && cmake -E tar xf "$zip")
+[ "$(cd "$work" && find . -type f | sort | tr '\n' ' ')" = \
+    "./$folder/LICENSE.txt ./$folder/README.txt ./$folder/cascade.keys ./$folder/corvexa-headless.exe ./$folder/corvexa.exe ./$folder/freeglut-COPYING.txt " ] ||
+    fail "the zip holds: $(cd "$work" && find . -type f | sort)"
+grep -q "Copyright" "$work/$folder/freeglut-COPYING.txt" || fail "no freeglut licence"
+grep -q "corvexa.exe --test" "$work/$folder/README.txt" || fail "the text does not say how to run it"
+[ "$(grep -c "$(printf '\r')\$" "$work/$folder/README.txt")" -eq "$(wc -l <"$work/$folder/README.txt")" ] ||
+    fail "README.txt has lines without CRLF"
+
+cd "$work/$folder"
+"$wine" corvexa.exe --test | tr -d '\r' >"$work/report" || fail "corvexa.exe --test failed"
+cmp -s "$work/report" "$expected_report" || fail "the unpacked program's report differs"
+"$wine" corvexa-headless.exe --keys cascade.keys --frames 1000 --final | tr -d '\r' >"$work/final"
+grep -q "^1000," "$work/final" || fail "the unpacked headless program gave: $(cat "$work/final")"
+echo "PASS: $(basename "$zip")"
