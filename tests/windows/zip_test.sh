@@ -3,9 +3,11 @@
 # it unpacks to, under Wine.
 #   zip_test.sh ZIP WINE EXPECTED_REPORT
 set -eu
-zip=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
-wine=$2
-expected_report=$3
+# The programs run from the unpacked folder, so every path given is made absolute first.
+absolute() { echo "$(cd "$(dirname "$1")" && pwd)/$(basename "$1")"; }
+zip=$(absolute "$1")
+wine=$(absolute "$2")
+expected_report=$(absolute "$3")
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
