@@ -63,7 +63,14 @@ function(corvexa_web_targets)
     set_target_properties(corvexa_crowded PROPERTIES RUNTIME_OUTPUT_DIRECTORY
                                                      ${CMAKE_BINARY_DIR}/bench)
     corvexa_set_warnings(corvexa_crowded)
-    configure_file(${PROJECT_SOURCE_DIR}/bench/web/index.html
-                   ${CMAKE_BINARY_DIR}/bench/index.html COPYONLY)
+    # Its page is the program's, one folder down.
+    file(READ ${corvexa_web_page}/index.html page)
+    foreach(file page.css page.js)
+        string(REPLACE "\"${file}\"" "\"../${file}\"" page "${page}")
+    endforeach()
+    string(REPLACE "\"corvexa.js\"" "\"corvexa_crowded.js\"" page "${page}")
+    file(WRITE ${CMAKE_BINARY_DIR}/bench/index.html "${page}")
+    set_property(DIRECTORY ${PROJECT_SOURCE_DIR} APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
+                                                                 ${corvexa_web_page}/index.html)
 endfunction()
 cmake_language(DEFER DIRECTORY ${CMAKE_SOURCE_DIR} CALL corvexa_web_targets)
