@@ -144,6 +144,14 @@ test('the page plays: report, picture, keys, focus, no scrolling and no errors',
     await waitFrames(page, 2);
     assert.equal((await nextFrame(page)).red, 0, `no flame after ${key}`);
   }
+  // A key let go while the canvas has no focus is let go all the same.
+  await page.keyboard.down('ArrowDown');
+  await waitFrames(page, 2);
+  await page.click('main p');
+  await page.keyboard.up('ArrowDown');
+  await waitFrames(page, 2);
+  assert.equal((await nextFrame(page)).red, 0, 'no flame once the canvas lost the focus');
+  await page.click('#canvas');
 
   // The ship starts at the top, facing up: turned a quarter to the right (D), it fires into the
   // picture, and the shots fly off as lone white squares. The page, taller than the window

@@ -6,7 +6,7 @@
   var selfCheckOnly = new URLSearchParams(location.search).has('test');
 
   // What the tests and the benchmark read: frames drawn and the draws of the last one.
-  var stats = (window.corvexa = { frames: 0, drawCalls: 0, done: false });
+  var stats = (window.corvexa = { frames: 0, drawCalls: 0 });
 
   function print(text) {
     console.log(text);
@@ -23,9 +23,6 @@
     onFrameDrawn: function (drawCalls) {
       stats.frames += 1;
       stats.drawCalls = drawCalls;
-    },
-    onExit: function () {
-      stats.done = true;
     },
   };
   if (selfCheckOnly) {
