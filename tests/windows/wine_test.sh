@@ -2,14 +2,15 @@
 # End-to-end checks of the Windows program under Wine. The window scenarios run inside a
 # virtual X server of their own.
 #
-#   wine_test.sh SCENARIO WINE CORVEXA XPROBE CONSOLEPROBE EXPECTED_REPORT [ARGUMENTS...]
+#   wine_test.sh SCENARIO WINE_RUN CORVEXA XPROBE CONSOLEPROBE EXPECTED_REPORT [ARGUMENTS...]
 #
-# WINE runs a Windows program (tools/windows/wine-run); XPROBE is the X client of the Linux
-# window tests; EXPECTED_REPORT has the report with Linux line ends.
+# WINE_RUN is tools/windows/wine-run, which runs the programs in the prefix kept for windows;
+# XPROBE is the X client of the Linux window tests; EXPECTED_REPORT has the report with Linux
+# line ends.
 set -u
 
 scenario=$1
-wine=$2
+wine_run=$2
 corvexa=$3
 xprobe=$4
 consoleprobe=$5
@@ -42,7 +43,7 @@ poll() { # TRIES COMMAND...
 
 # The first start in a fresh Wine prefix may take a while.
 start() {
-    "$wine" "$corvexa" "$@" >"$work/stdout" 2>"$work/stderr" &
+    "$wine_run" --window "$corvexa" "$@" >"$work/stdout" 2>"$work/stderr" &
     pid=$!
     wait_for_window 600
 }
@@ -60,16 +61,18 @@ flame_shows() { [ "$(red_pixels)" -gt 0 ]; }
 no_flame() { [ "$(red_pixels)" -eq 0 ]; }
 picture() { import -window "$(xdotool search --name "^$title\$")" rgb:- | cksum; }
 
+# Every scenario has an X server, even those that open no window: the first program of a Wine
+# server gives its display to the desktop that all of them share.
+start_server
 case $scenario in
 report)
-    "$wine" "$corvexa" "$@" >"$work/stdout" 2>"$work/stderr"
+    "$wine_run" --window "$corvexa" "$@" >"$work/stdout" 2>"$work/stderr"
     status=$?
     [ "$status" -eq 0 ] || fail "exit status $status"
     report_is_in "$work/stdout" || fail "the report differs: $(od -c "$work/stdout" | head)"
     [ ! -s "$work/stderr" ] || fail "unexpected error output"
     ;;
 opens)
-    start_server
     start "$@"
     set -- $(cat "$work/geometry")
     [ "$3 $4" = "700 500" ] || fail "the client area is $3x$4, not 700x500"
@@ -78,7 +81,6 @@ opens)
     close_and_expect_clean_exit
     ;;
 scene)
-    start_server
     start
     poll 100 earth_is_drawn || fail "no blue Earth at the centre"
     [ "$(count 195 195 195 3 0 0 350 250)" -gt 40 ] || fail "no ship near the top-left"
@@ -98,18 +100,17 @@ scene)
     ;;
 not-test)
     # Only "--test" exactly as the first argument ends the program after the report.
-    start_server
     start "$@"
     close_and_expect_clean_exit
     report_is_in "$work/stdout" || fail "the start-up report differs"
     ;;
 console)
     # Started with no standard handles at all, the program makes a console of its own.
-    start_server
-    "$wine" "$consoleprobe" start "$corvexa" >"$work/probe" 2>"$work/stderr" &
+    "$wine_run" --window "$consoleprobe" start "$corvexa" >"$work/probe" 2>"$work/stderr" &
     pid=$!
     wait_for_window 600
-    "$wine" "$consoleprobe" read "$(head -n 1 "$work/probe" | tr -d '\r')" "$work/console" ||
+    probed=$(head -n 1 "$work/probe" | tr -d '\r')
+    "$wine_run" --window "$consoleprobe" read "$probed" "$work/console" ||
         fail "the program has no console"
     # The console shows tabs as spaces to the next multiple of eight columns.
     tr -d '\r' <"$work/report" | expand >"$work/report.console"
