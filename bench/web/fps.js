@@ -12,73 +12,75 @@ const { buildDir, serve, launch } = require('../../tests/web/browser.js');
 const seconds = Number(process.argv[2] || 10);
 
 function median(values) {
-  const sorted = [...values].sort((a, b) => a - b);
-  return sorted[Math.floor(sorted.length / 2)];
+    const sorted = [...values].sort((a, b) => a - b);
+    return sorted[Math.floor(sorted.length / 2)];
 }
 
 async function measure(browser, url, warmFrames) {
-  const page = await browser.newPage();
-  await page.setViewport({ width: 800, height: 600 });
-  await page.goto(url);
-  await page.waitForFunction((n) => window.corvexa.frames >= n, { timeout: 120000 }, warmFrames);
-  await page.evaluate(() => {
-    const drawn = Module.onFrameDrawn;
-    window.bench = { times: [], draws: [] };
-    Module.onFrameDrawn = (drawCalls) => {
-      drawn(drawCalls);
-      window.bench.times.push(performance.now());
-      window.bench.draws.push(drawCalls);
-    };
-  });
-  const before = await page.metrics();
-  await new Promise((resolve) => setTimeout(resolve, seconds * 1000));
-  const after = await page.metrics();
-  const { times, draws } = await page.evaluate(() => window.bench);
-  await page.close();
+    const page = await browser.newPage();
+    await page.setViewport({ width: 800, height: 600 });
+    await page.goto(url);
+    await page.waitForFunction((n) => window.corvexa.frames >= n, { timeout: 120000 }, warmFrames);
+    await page.evaluate(() => {
+        const drawn = Module.onFrameDrawn;
+        window.bench = { times: [], draws: [] };
+        Module.onFrameDrawn = (drawCalls) => {
+            drawn(drawCalls);
+            window.bench.times.push(performance.now());
+            window.bench.draws.push(drawCalls);
+        };
+    });
+    const before = await page.metrics();
+    await new Promise((resolve) => setTimeout(resolve, seconds * 1000));
+    const after = await page.metrics();
+    const { times, draws } = await page.evaluate(() => window.bench);
+    await page.close();
 
-  // Frames in each whole second from the first frame on.
-  const perSecond = [];
-  for (let s = 0; s < Math.floor((times[times.length - 1] - times[0]) / 1000); s++) {
-    const start = times[0] + s * 1000;
-    perSecond.push(times.filter((t) => t >= start && t < start + 1000).length);
-  }
-  const busy = (after.TaskDuration - before.TaskDuration) / (after.Timestamp - before.Timestamp);
-  return { fps: median(perSecond), perSecond, draws: median(draws), busy };
+    // Frames in each whole second from the first frame on.
+    const perSecond = [];
+    for (let s = 0; s < Math.floor((times[times.length - 1] - times[0]) / 1000); s++) {
+        const start = times[0] + s * 1000;
+        perSecond.push(times.filter((t) => t >= start && t < start + 1000).length);
+    }
+    const busy = (after.TaskDuration - before.TaskDuration) / (after.Timestamp - before.Timestamp);
+    return { fps: median(perSecond), perSecond, draws: median(draws), busy };
 }
 
 (async () => {
-  const server = await serve(buildDir);
-  const browser = await launch();
-  const gl = await (async () => {
-    const page = await browser.newPage();
-    const renderer = await page.evaluate(() => {
-      const c = document.createElement('canvas').getContext('webgl');
-      const info = c.getExtension('WEBGL_debug_renderer_info');
-      return c.getParameter(info ? info.UNMASKED_RENDERER_WEBGL : c.RENDERER);
-    });
-    await page.close();
-    return renderer;
-  })();
-  console.log(`${gl}, ${seconds} s each`);
-  for (const [name, url] of [
-    ['default world', server.url],
-    ['1 000 live debris', server.url + 'bench/'],
-  ]) {
-    const r = await measure(browser, url, 30);
-    console.log(
-      `${name}: median ${r.fps} frames/s (per second: ${r.perSecond.join(' ')}), ` +
-        `${r.draws} draws a frame, main thread ${(r.busy * 100).toFixed(0)}% busy`,
-    );
-  }
-  await browser.close();
-  server.close();
+    const server = await serve(buildDir);
+    const browser = await launch();
+    const gl = await (async () => {
+        const page = await browser.newPage();
+        const renderer = await page.evaluate(() => {
+            const c = document.createElement('canvas').getContext('webgl');
+            const info = c.getExtension('WEBGL_debug_renderer_info');
+            return c.getParameter(info ? info.UNMASKED_RENDERER_WEBGL : c.RENDERER);
+        });
+        await page.close();
+        return renderer;
+    })();
+    console.log(`${gl}, ${seconds} s each`);
+    for (const [name, url] of [
+        ['default world', server.url],
+        ['1 000 live debris', server.url + 'bench/'],
+    ]) {
+        const r = await measure(browser, url, 30);
+        console.log(
+            `${name}: median ${r.fps} frames/s (per second: ${r.perSecond.join(' ')}), ` +
+                `${r.draws} draws a frame, main thread ${(r.busy * 100).toFixed(0)}% busy`,
+        );
+    }
+    await browser.close();
+    server.close();
 
-  let raw = 0;
-  let gzipped = 0;
-  for (const file of ['corvexa.js', 'corvexa.wasm']) {
-    const data = fs.readFileSync(path.join(buildDir, file));
-    raw += data.length;
-    gzipped += zlib.gzipSync(data, { level: 9 }).length;
-  }
-  console.log(`download: corvexa.js + corvexa.wasm ${(raw / 1024).toFixed(0)} KB, gzipped ${(gzipped / 1024).toFixed(0)} KB`);
+    let raw = 0;
+    let gzipped = 0;
+    for (const file of ['corvexa.js', 'corvexa.wasm']) {
+        const data = fs.readFileSync(path.join(buildDir, file));
+        raw += data.length;
+        gzipped += zlib.gzipSync(data, { level: 9 }).length;
+    }
+    const kilobytes = (bytes) => `${(bytes / 1024).toFixed(0)} KB`;
+    console.log(`download: corvexa.js + corvexa.wasm ${kilobytes(raw)}, ` +
+        `gzipped ${kilobytes(gzipped)}`);
 })();

@@ -9,70 +9,72 @@ const repository = path.resolve(__dirname, '../..');
 const puppeteer = require(path.join(repository, 'tools/web/node_modules/puppeteer-core'));
 
 const types = {
-  '.html': 'text/html',
-  '.js': 'text/javascript',
-  '.css': 'text/css',
-  '.wasm': 'application/wasm',
+    '.html': 'text/html',
+    '.js': 'text/javascript',
+    '.css': 'text/css',
+    '.wasm': 'application/wasm',
 };
 
 // Serves a folder on 127.0.0.1 at a port the system chooses.
 function serve(root) {
-  const server = http.createServer((request, response) => {
-    const name = decodeURIComponent(new URL(request.url, 'http://x').pathname);
-    let file = path.join(root, name);
-    if (!file.startsWith(root)) {
-      response.writeHead(403).end();
-      return;
-    }
-    if (name.endsWith('/')) file = path.join(file, 'index.html');
-    fs.readFile(file, (error, data) => {
-      if (error) {
-        response.writeHead(404).end();
-        return;
-      }
-      response.writeHead(200, { 'Content-Type': types[path.extname(file)] || 'application/octet-stream' });
-      response.end(data);
+    const server = http.createServer((request, response) => {
+        const name = decodeURIComponent(new URL(request.url, 'http://x').pathname);
+        let file = path.join(root, name);
+        if (!file.startsWith(root)) {
+            response.writeHead(403).end();
+            return;
+        }
+        if (name.endsWith('/')) file = path.join(file, 'index.html');
+        fs.readFile(file, (error, data) => {
+            if (error) {
+                response.writeHead(404).end();
+                return;
+            }
+            const type = types[path.extname(file)] || 'application/octet-stream';
+            response.writeHead(200, { 'Content-Type': type });
+            response.end(data);
+        });
     });
-  });
-  return new Promise((resolve) => {
-    server.listen(0, '127.0.0.1', () => {
-      resolve({ url: `http://127.0.0.1:${server.address().port}/`, close: () => server.close() });
+    return new Promise((resolve) => {
+        server.listen(0, '127.0.0.1', () => {
+            const url = `http://127.0.0.1:${server.address().port}/`;
+            resolve({ url, close: () => server.close() });
+        });
     });
-  });
 }
 
 function launch() {
-  const profile = fs.mkdtempSync(path.join(require('os').tmpdir(), 'corvexa-chromium-'));
-  return puppeteer
-    .launch({
-      executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
-      headless: 'new',
-      args: [
-        '--no-sandbox',
-        '--use-gl=angle',
-        '--use-angle=swiftshader',
-        '--enable-unsafe-swiftshader',
-        '--disable-quic',
-        '--no-first-run',
-        '--disable-background-networking',
-        '--disable-component-update',
-        '--disable-sync',
-        // Frames keep coming to a page that no one looks at.
-        '--disable-background-timer-throttling',
-        '--disable-renderer-backgrounding',
-        `--user-data-dir=${profile}`,
-      ],
-    })
-    .then((browser) => {
-      browser.on('disconnected', () => {
-        try {
-          fs.rmSync(profile, { recursive: true, force: true, maxRetries: 5 });
-        } catch (error) {
-          // Chromium may still be writing its profile; the temporary folder is the system's.
-        }
-      });
-      return browser;
-    });
+    const profile = fs.mkdtempSync(path.join(require('os').tmpdir(), 'corvexa-chromium-'));
+    return puppeteer
+        .launch({
+            executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
+            headless: 'new',
+            args: [
+                '--no-sandbox',
+                '--use-gl=angle',
+                '--use-angle=swiftshader',
+                '--enable-unsafe-swiftshader',
+                '--disable-quic',
+                '--no-first-run',
+                '--disable-background-networking',
+                '--disable-component-update',
+                '--disable-sync',
+                // Frames keep coming to a page that no one looks at.
+                '--disable-background-timer-throttling',
+                '--disable-renderer-backgrounding',
+                `--user-data-dir=${profile}`,
+            ],
+        })
+        .then((browser) => {
+            browser.on('disconnected', () => {
+                try {
+                    fs.rmSync(profile, { recursive: true, force: true, maxRetries: 5 });
+                } catch (error) {
+                    // Chromium may still be writing its profile; the folder is a temporary one.
+                }
+            });
+            return browser;
+        });
 }
 
 const buildDir = path.resolve(repository, process.env.CORVEXA_WEB_BUILD || 'build/web');

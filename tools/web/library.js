@@ -1,7 +1,7 @@
 // Calls from the program into the page.
 mergeInto(LibraryManager.library, {
-  // Each frame drawn, with the draws it took; the page counts them (page.js).
-  corvexa_frame_drawn: function(drawCalls) {
-    if (Module['onFrameDrawn']) Module['onFrameDrawn'](drawCalls);
-  },
+    // Each frame drawn, with the draws it took; the page counts them (page.js).
+    corvexa_frame_drawn: function(drawCalls) {
+        if (Module['onFrameDrawn']) Module['onFrameDrawn'](drawCalls);
+    },
 });
