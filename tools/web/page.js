@@ -17,8 +17,10 @@
         canvas: canvas,
         arguments: selfCheckOnly ? ['--test'] : [],
         print: print,
+        // What goes wrong (no WebGL, say) shows under the canvas too.
         printErr: function (text) {
             console.error(text);
+            report.textContent += text + '\n';
         },
         onFrameDrawn: function (drawCalls) {
             stats.frames += 1;
