@@ -94,9 +94,11 @@ void setUp(State& s) {
     glBindBuffer(GL_ARRAY_BUFFER, s.buffer);
     glEnableVertexAttribArray(0);
     glEnableVertexAttribArray(1);
+    // GL takes the offset into the bound buffer in place of a pointer.
+    const void* const colorOffset =
+        reinterpret_cast<const void*>(offsetof(Vertex, red)); // NOLINT(performance-no-int-to-ptr)
     glVertexAttribPointer(0, 2, GL_FLOAT, GL_FALSE, sizeof(Vertex), nullptr);
-    glVertexAttribPointer(1, 3, GL_FLOAT, GL_FALSE, sizeof(Vertex),
-                          reinterpret_cast<const void*>(offsetof(Vertex, red)));
+    glVertexAttribPointer(1, 3, GL_FLOAT, GL_FALSE, sizeof(Vertex), colorOffset);
 }
 
 // The projection, and points one picture pixel wide however many device pixels that is.
