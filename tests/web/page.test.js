@@ -172,14 +172,14 @@ test('the page plays: report, picture, keys, focus, no scrolling and no errors',
     assert.equal((await nextPicture(page)).red, 0, 'no flame once the canvas lost the focus');
     await page.click('#canvas');
 
-    // The ship starts at the top, facing up: turned a quarter to the right (D), it fires into the
-    // picture, and the shots fly off as lone white squares. The page, taller than the window
-    // here, scrolls neither on the arrows nor on space.
+    // The ship starts at the top left, facing up, and a GPS satellite comes its way: turned a
+    // quarter to the left (A), it fires where nothing orbits, and the shots fly off as lone white
+    // squares. The page, taller than the window here, scrolls neither on the arrows nor on space.
     assert.ok(await page.evaluate(() => document.documentElement.scrollHeight > innerHeight));
     await page.evaluate(() => scrollTo(0, 0));
-    await page.keyboard.down('d');
+    await page.keyboard.down('a');
     await waitFrames(page, 26);
-    await page.keyboard.up('d');
+    await page.keyboard.up('a');
     assert.equal((await nextPicture(page)).bullets, 0);
     // Space held down: the keyboard's repeats are ignored, as on the desktop, so one shot.
     await page.keyboard.down('Space');
@@ -190,7 +190,7 @@ test('the page plays: report, picture, keys, focus, no scrolling and no errors',
     await page.keyboard.up('Space');
     await waitFrames(page, 6);
     assert.equal((await nextPicture(page)).bullets, 1, 'one shot from a held space bar');
-    // Two presses, two more shots, still close to the ship; the first may have met a satellite.
+    // Two presses, two more shots, still close to the ship; the first may have left the picture.
     for (const key of ['Space', 'ArrowDown', 'Space', 'ArrowUp']) {
         await page.keyboard.press(key);
         await waitFrames(page, 3);
