@@ -184,11 +184,11 @@ test('the page plays: report, picture, keys, focus, no scrolling and no errors',
     // Space held down: the keyboard's repeats are ignored, as on the desktop, so one shot.
     await page.keyboard.down('Space');
     for (let repeat = 0; repeat < 3; repeat++) {
-        await waitFrames(page, 3);
+        await waitFrames(page, 2);
         await page.keyboard.down('Space');
     }
     await page.keyboard.up('Space');
-    await waitFrames(page, 6);
+    await waitFrames(page, 4);
     assert.equal((await nextPicture(page)).bullets, 1, 'one shot from a held space bar');
     // Two presses, two more shots, still close to the ship; the first may have left the picture.
     for (const key of ['Space', 'ArrowDown', 'Space', 'ArrowUp']) {
