@@ -1,7 +1,7 @@
 // The program's immediate-mode drawing over WebGL. Each glBegin/glEnd pair becomes triangles,
 // lines or points, every vertex with the colour current when it was sent, and consecutive
 // primitives of one kind go to the driver in one draw: the Earth alone is some 1 900 quads a
-// frame, which one draw apiece would make the page's frame rate.
+// frame, and a draw apiece would leave software WebGL far short of 30 frames a second.
 
 #define GL_GLEXT_PROTOTYPES
 #include <GL/freeglut.h>
