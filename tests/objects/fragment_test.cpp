@@ -78,7 +78,7 @@ TEST(Fragment, ConstructionKicksAndShiftsFourPixelsAlongItsDirection) {
 }
 
 TEST(Fragment, RandomConstructorDrawsSpinLifeSpeedDirectionInThatOrder) {
-    const ScopedZoom zoom(100000.0);
+    const ScopedZoom zoom(runningZoom);
     const Position origin(-36515095.13, 21082000.0);
     const Velocity start(2050.0, 2684.68);
     for (const unsigned seed : {1U, 42U, 2024U, 31337U}) {
@@ -183,7 +183,7 @@ TEST(Fragment, DeadFragmentNeitherMovesNorTurnsAndKeepsItsLife) {
 }
 
 TEST(Fragment, DrawsATurnedBarOnlyWhileAlive) {
-    const ScopedZoom zoom(100000.0);
+    const ScopedZoom zoom(runningZoom);
     // Spun to a quarter turn in one advance of no time, so it stays where it was made.
     FragmentStub fragment(Position::fromPixels(50.0, -30.0), Velocity(), 0.0, 0.0, 2,
                           halfPi - 0.01);
