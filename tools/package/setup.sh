@@ -2,28 +2,21 @@
 package_packages="dpkg-dev lintian desktop-file-utils appstream man-db groff-base pngcheck"
 package_packages="$package_packages libxml2-utils"
 
-# The build the package is made from. The test command has just built build/dev with the
-# flags of a release build (and warnings as errors), so it packages that build rather than
-# compile the programs a second time; on its own the package has a build of its own.
-package_tree() {
-    if [ "${mode:-}" = test ]; then
-        echo build/dev
-    else
-        echo build/package/tree
-    fi
-}
-
+# package_build [BUILD_DIR]: packages that build, or with none a build of its own. The test
+# command passes build/dev, which it has just built with the flags of a release build (and
+# warnings as errors), rather than compile the programs a second time.
 package_build() {
-    tree=$(package_tree)
-    if [ "$tree" != build/dev ]; then
-        cmake -S . -B "$tree" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF
-        cmake --build "$tree" -j "$jobs"
+    package_tree=${1:-build/package/tree}
+    if [ $# -eq 0 ]; then
+        cmake -S . -B "$package_tree" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF
+        cmake --build "$package_tree" -j "$jobs"
     fi
     rm -f build/package/corvexa_*.deb
-    cpack --config "$tree/CPackConfig.cmake" -B build/package
+    cpack --config "$package_tree/CPackConfig.cmake" -B build/package
     echo "Built $(ls build/package/corvexa_*.deb)"
 }
 
+# Checks the package package_build made last.
 package_test() {
-    tests/package/package_test.sh "$(package_tree)" build/package/corvexa_*_amd64.deb
+    tests/package/package_test.sh "$package_tree" build/package/corvexa_*_amd64.deb
 }
