@@ -7,6 +7,7 @@
 
 #include "physics/constants.h"
 #include "simulation/simulator.h"
+#include "support/runningWindow.h"
 #include "ui/uiInteract.h"
 
 #include <GL/freeglut.h>
@@ -25,12 +26,8 @@ int main(int argc, char** argv) {
         return 2;
     }
 
-    Position ptUpperRight;
-    ptUpperRight.setZoom(runningZoom);
-    ptUpperRight.setPixelsX(windowWidth);
-    ptUpperRight.setPixelsY(windowHeight);
     int toolkitArgc = 1;
-    WindowInterface ui(toolkitArgc, argv, windowTitle, ptUpperRight);
+    WindowInterface ui(toolkitArgc, argv, windowTitle, runningUpperRight());
     std::srand(1);
 
     Simulator world;

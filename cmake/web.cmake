@@ -58,6 +58,7 @@ function(corvexa_web_targets)
 
     # A crowded world of live debris in the page, for the frame-rate figures.
     add_executable(corvexa_crowded EXCLUDE_FROM_ALL bench/web/crowded.cpp bench/scenes.cpp)
+    target_include_directories(corvexa_crowded PRIVATE ${PROJECT_SOURCE_DIR}/tests)
     target_link_libraries(corvexa_crowded PRIVATE corvexa_window corvexa_gl_system)
     target_link_options(corvexa_crowded PRIVATE ${corvexa_web_link})
     set_target_properties(corvexa_crowded PROPERTIES RUNTIME_OUTPUT_DIRECTORY

@@ -5,6 +5,7 @@
 
 #include "physics/constants.h"
 #include "simulation/simulator.h"
+#include "support/runningWindow.h"
 #include "ui/uiInteract.h"
 
 #include <cstdlib>
@@ -13,18 +14,10 @@ namespace {
 
 constexpr std::size_t debris = 1000;
 
-void frameCallback(WindowInterface* pUI, void* userData) {
-    static_cast<Simulator*>(userData)->update(*pUI);
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
-    Position ptUpperRight;
-    ptUpperRight.setZoom(runningZoom);
-    ptUpperRight.setPixelsX(windowWidth);
-    ptUpperRight.setPixelsY(windowHeight);
-    WindowInterface ui(argc, argv, windowTitle, ptUpperRight);
+    WindowInterface ui(argc, argv, windowTitle, runningUpperRight());
     std::srand(1);
 
     // Static: the page keeps the world after main has handed the thread to the browser.
@@ -32,6 +25,6 @@ int main(int argc, char** argv) {
     for (auto& pMote : makeRings(debris, 7, true)) {
         world.addObject(pMote.release());
     }
-    ui.run(frameCallback, &world);
+    ui.run(updateWorld, &world);
     return 0;
 }

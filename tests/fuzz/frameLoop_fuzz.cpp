@@ -11,6 +11,7 @@
 #include "simulation/simulator.h"
 #include "support/fakePlatform.h"
 #include "support/glRecorder.h"
+#include "support/runningWindow.h"
 #include "support/windowProbe.h"
 
 #include <cmath>
@@ -40,8 +41,7 @@ void checkObject(const Satellite& object) {
     const double radians = object.getAngle().getRadians();
     if (!std::isfinite(pos.getMetersX()) || !std::isfinite(pos.getMetersY()) ||
         !std::isfinite(object.getVelocity().getDX()) ||
-        !std::isfinite(object.getVelocity().getDY()) || !(radians >= 0.0) ||
-        !(radians < 6.283185307179586)) {
+        !std::isfinite(object.getVelocity().getDY()) || !(radians >= 0.0) || !(radians < twoPi)) {
         __builtin_trap();
     }
 }
@@ -54,10 +54,6 @@ void checkWorld(const Simulator& world) {
         checkObject(*pSatellite);
     }
     checkObject(world.getShip());
-}
-
-void frameCallback(WindowInterface* pUI, void* userData) {
-    static_cast<Simulator*>(userData)->update(*pUI);
 }
 
 // The toolkit's loop: key events between frames, as the bytes say.
@@ -119,17 +115,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     glrec::reset();
     glrec::setRecording(false);
     fakeplatform::reset();
-    Position ptUpperRight;
-    ptUpperRight.setZoom(runningZoom);
-    ptUpperRight.setPixelsX(windowWidth);
-    ptUpperRight.setPixelsY(windowHeight);
-    WindowInterface ui(argc, argv, windowTitle, ptUpperRight);
+    WindowInterface ui(argc, argv, windowTitle, runningUpperRight());
     std::srand(static_cast<unsigned int>(size));
     {
         Simulator world{};
         input = Input{data, size, 1 + length, &world};
         glrec::toolkit().mainLoop = mainLoop;
-        ui.run(frameCallback, &world);
+        ui.run(updateWorld, &world);
         input = Input{};
     }
     return 0;

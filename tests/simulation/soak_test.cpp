@@ -6,6 +6,7 @@
 #include "physics/constants.h"
 #include "support/fakePlatform.h"
 #include "support/glRecorder.h"
+#include "support/runningWindow.h"
 #include "support/scopedZoom.h"
 #include "support/windowProbe.h"
 
@@ -146,7 +147,7 @@ private:
                     std::isfinite(object.getVelocity().getDY()));
         const double radians = object.getAngle().getRadians();
         ASSERT_GE(radians, 0.0);
-        ASSERT_LT(radians, 6.283185307179586);
+        ASSERT_LT(radians, twoPi);
         if (const auto* pFragment = dynamic_cast<const Fragment*>(&object)) {
             ASSERT_GE(pFragment->getLife(), 1);
             ASSERT_LE(pFragment->getLife(), 99);
@@ -170,10 +171,6 @@ struct Soak {
     int frames = 0;
 };
 Soak soak;
-
-void frameCallback(WindowInterface* pUI, void* userData) {
-    static_cast<Simulator*>(userData)->update(*pUI);
-}
 
 // 0 to n - 1 from the engine alone: the standard fixes mt19937's numbers but not how a
 // distribution maps them, and the ship's path must be the same with every C++ library.
@@ -219,7 +216,7 @@ void steerIntoTheEarth(const Ship& ship) {
     const double heading = ship.getAngle().getRadians();
     // Positive when the wanted direction lies clockwise of the heading.
     double turn = std::atan2(wantDX, wantDY) - heading;
-    turn = std::remainder(turn, 6.283185307179586);
+    turn = std::remainder(turn, twoPi);
     if (std::fabs(turn) > 0.1) {
         hold(turn > 0 ? GLUT_KEY_RIGHT : GLUT_KEY_LEFT, turn > 0 ? GLUT_KEY_LEFT : GLUT_KEY_RIGHT);
         glrec::toolkit().specialUp(GLUT_KEY_DOWN, 0, 0);
@@ -265,11 +262,7 @@ TEST(Soak, TwentyThousandFramesOfRandomKeysKeepTheWorldSound) {
 
     char name[] = "corvexa";
     char* argv[] = {name, nullptr};
-    Position ptUpperRight;
-    ptUpperRight.setZoom(runningZoom);
-    ptUpperRight.setPixelsX(windowWidth);
-    ptUpperRight.setPixelsY(windowHeight);
-    WindowInterface ui(1, argv, windowTitle, ptUpperRight);
+    WindowInterface ui(1, argv, windowTitle, runningUpperRight());
     // The window seeds from the clock; the run must not depend on when it ran.
     std::srand(7);
     {
@@ -279,7 +272,7 @@ TEST(Soak, TwentyThousandFramesOfRandomKeysKeepTheWorldSound) {
         soak.pWatch = &watch;
         soak.frames = soakFrames;
         glrec::toolkit().mainLoop = soakLoop;
-        ui.run(frameCallback, &world);
+        ui.run(updateWorld, &world);
         ASSERT_FALSE(::testing::Test::HasFatalFailure());
 
         const Tally& tally = watch.tally;
