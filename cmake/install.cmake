@@ -10,10 +10,10 @@ include(GNUInstallDirs)
 set(CORVEXA_SCREENSHOT_URL "https://corvexa.example.org/screenshot.png"
     CACHE STRING "Where software centres fetch the screenshot (docs/screenshot.png) from")
 
-set(corvexa_package_dir ${PROJECT_SOURCE_DIR}/tools/package)
+set(corvexa_package_dir ${PROJECT_SOURCE_DIR}/packaging/debian)
 set(corvexa_staged_dir ${PROJECT_BINARY_DIR}/package)
 
-add_subdirectory(tools/icon)
+add_subdirectory(packaging/icon)
 
 # The version comes from the project, so the pages and the metainfo never disagree with it.
 configure_file(${corvexa_package_dir}/corvexa.metainfo.xml.in
@@ -41,7 +41,7 @@ add_custom_target(corvexa_install_files ALL DEPENDS ${corvexa_man_pages} ${corve
 
 install(TARGETS corvexa corvexa-headless RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(PROGRAMS tools/plot-cascade DESTINATION ${CMAKE_INSTALL_DATADIR}/corvexa)
-install(FILES tools/headless/cascade.keys DESTINATION ${CMAKE_INSTALL_DATADIR}/corvexa)
+install(FILES headless/cascade.keys DESTINATION ${CMAKE_INSTALL_DATADIR}/corvexa)
 
 install(FILES README.md ${corvexa_changelog} DESTINATION ${CMAKE_INSTALL_DOCDIR})
 install(FILES docs/screenshot.png docs/cascade.png DESTINATION ${CMAKE_INSTALL_DOCDIR}/docs)

@@ -7,11 +7,11 @@ set(corvexa_freeglut_licence ${corvexa_freeglut_prefix}/share/doc/freeglut/COPYI
 
 # The text with the line ends that every Windows editor shows.
 set(corvexa_windows_staged ${PROJECT_BINARY_DIR}/windows-package)
-configure_file(${PROJECT_SOURCE_DIR}/tools/windows/readme.txt.in
+configure_file(${PROJECT_SOURCE_DIR}/packaging/windows/readme.txt.in
                ${corvexa_windows_staged}/README.txt @ONLY NEWLINE_STYLE CRLF)
 
 install(TARGETS corvexa corvexa-headless RUNTIME DESTINATION .)
-install(FILES ${corvexa_windows_staged}/README.txt tools/headless/cascade.keys DESTINATION .)
+install(FILES ${corvexa_windows_staged}/README.txt headless/cascade.keys DESTINATION .)
 install(FILES LICENSE DESTINATION . RENAME LICENSE.txt)
 install(FILES ${corvexa_freeglut_licence} DESTINATION . RENAME freeglut-COPYING.txt)
 

@@ -2,7 +2,7 @@
 #include "physics/position.h"
 #include "selfcheck/runSelfChecks.h"
 #include "simulation/simulator.h"
-#include "ui/uiInteract.h"
+#include "window/uiInteract.h"
 
 namespace {
 

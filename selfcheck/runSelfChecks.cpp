@@ -4,7 +4,7 @@
 #include "selfcheck/physicsSuites.h"
 #include "selfcheck/satelliteSuites.h"
 #include "selfcheck/shipSuites.h"
-#include "ui/platform.h"
+#include "platform/platform.h"
 
 #include <cstring>
 #include <iostream>

@@ -4,7 +4,7 @@
 #include "objects/satellites.h"
 #include "objects/ship.h"
 #include "simulation/collisionPass.h"
-#include "ui/uiInteract.h"
+#include "window/uiInteract.h"
 
 #include <array>
 #include <vector>

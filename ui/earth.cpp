@@ -1,6 +1,6 @@
 #include "ui/uiDraw.h"
 
-#include <GL/freeglut.h>
+#include "graphics/graphics.h"
 
 #include <cassert>
 #include <cstddef>
@@ -125,15 +125,15 @@ const StarLook& lookAt(unsigned char phase) {
 }
 
 void starPoint(const Position& location, int dx, int dy) {
-    glVertex2f(static_cast<float>(location.getPixelsX() + dx),
-               static_cast<float>(location.getPixelsY() + dy));
+    graphics::vertex2f(static_cast<float>(location.getPixelsX() + dx),
+                       static_cast<float>(location.getPixelsY() + dy));
 }
 
 void starRing(const Position& location, int d, float brightness) {
     if (brightness == 0.0F) {
         return;
     }
-    glColor3f(brightness, brightness, 0.0F);
+    graphics::color3f(brightness, brightness, 0.0F);
     starPoint(location, d, 0);
     starPoint(location, -d, 0);
     starPoint(location, 0, d);
@@ -168,11 +168,11 @@ void ogstream::drawEarth(const Position& center, double rotation) {
 
 void ogstream::drawStar(const Position& location, unsigned char phase) {
     const StarLook& look = lookAt(phase);
-    glBegin(GL_POINTS);
-    glColor3f(look.center, look.center, 0.0F);
+    graphics::begin(graphics::points);
+    graphics::color3f(look.center, look.center, 0.0F);
     starPoint(location, 0, 0);
     starRing(location, 1, look.ring1);
     starRing(location, 2, look.ring2);
-    glColor3f(1.0F, 1.0F, 1.0F);
-    glEnd();
+    graphics::color3f(1.0F, 1.0F, 1.0F);
+    graphics::end();
 }

@@ -1,6 +1,6 @@
 #include "ui/uiDraw.h"
 
-#include <GL/freeglut.h>
+#include "graphics/graphics.h"
 
 #include <cstddef>
 
@@ -27,21 +27,22 @@ void sendPoints(const Position& center, const Position& offset, const Point* poi
 
 // One primitive in one colour; whiteAfter makes white current again before it ends.
 template <std::size_t N>
-void drawPoints(GLenum mode, const Color& color, const Position& center, const Position& offset,
-                const Point (&points)[N], double rotation, bool whiteAfter = false) {
-    glBegin(mode);
+void drawPoints(graphics::Mode mode, const Color& color, const Position& center,
+                const Position& offset, const Point (&points)[N], double rotation,
+                bool whiteAfter = false) {
+    graphics::begin(mode);
     setColor(color);
     sendPoints(center, offset, points, N, rotation);
     if (whiteAfter) {
         resetColor();
     }
-    glEnd();
+    graphics::end();
 }
 
 template <std::size_t N>
 void drawWhiteStrip(const Position& center, const Position& offset, const Point (&points)[N],
                     double rotation) {
-    drawPoints(GL_LINE_STRIP, COLOR_WHITE, center, offset, points, rotation);
+    drawPoints(graphics::lineStrip, COLOR_WHITE, center, offset, points, rotation);
 }
 
 // Corners in the order they reach OpenGL, then the colour.
@@ -163,7 +164,7 @@ constexpr Point flameRight{3, -9};
 constexpr int flameTriangles = 2;
 
 void drawFlame(const Position& center, double rotation) {
-    glBegin(GL_TRIANGLES);
+    graphics::begin(graphics::triangles);
     setColor(COLOR_RED);
     for (int i = 0; i < flameTriangles; ++i) {
         // y before x: the order in which the generator is drawn from is part of the picture.
@@ -173,7 +174,7 @@ void drawFlame(const Position& center, double rotation) {
         sendPoints(center, noOffset, triangle, 3, rotation);
     }
     resetColor();
-    glEnd();
+    graphics::end();
 }
 
 } // namespace
@@ -210,8 +211,8 @@ void ogstream::drawCrewDragonCenter(const Position& center, double rotation) {
 }
 
 void ogstream::drawSputnik(const Position& center, double rotation) {
-    drawPoints(GL_TRIANGLE_FAN, COLOR_GREY, center, noOffset, pointsSphere, rotation);
-    drawPoints(GL_LINES, COLOR_WHITE, center, noOffset, antennasSputnik, rotation);
+    drawPoints(graphics::triangleFan, COLOR_GREY, center, noOffset, pointsSphere, rotation);
+    drawPoints(graphics::lines, COLOR_WHITE, center, noOffset, antennasSputnik, rotation);
 }
 
 void ogstream::drawGPS(const Position& center, double rotation) {
@@ -282,10 +283,11 @@ void ogstream::drawStarlinkArray(const Position& center, double rotation, const 
 }
 
 void ogstream::drawShip(const Position& center, double rotation, bool thrust) {
-    drawPoints(GL_TRIANGLE_FAN, COLOR_LIGHT_GREY, center, noOffset, pointsShipWhite, rotation);
+    drawPoints(graphics::triangleFan, COLOR_LIGHT_GREY, center, noOffset, pointsShipWhite,
+               rotation);
     if (thrust) {
         drawFlame(center, rotation);
     }
-    drawPoints(GL_QUADS, COLOR_DEEP_BLUE, center, noOffset, pointsShipBlack, rotation,
+    drawPoints(graphics::quads, COLOR_DEEP_BLUE, center, noOffset, pointsShipBlack, rotation,
                /*whiteAfter=*/true);
 }

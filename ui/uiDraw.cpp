@@ -1,6 +1,6 @@
 #include "ui/uiDraw.h"
 
-#include <GL/freeglut.h>
+#include "graphics/graphics.h"
 
 #include <cassert>
 #include <cmath>
@@ -41,23 +41,24 @@ ogstream& ogstream::operator=(const Position& newPosition) {
 }
 
 void drawText(const Position& linePosition, const char* text) {
-    glRasterPos2f(static_cast<float>(linePosition.getPixelsX()),
-                  static_cast<float>(linePosition.getPixelsY()));
+    graphics::rasterPos2f(static_cast<float>(linePosition.getPixelsX()),
+                          static_cast<float>(linePosition.getPixelsY()));
     for (const char* p = text; *p != '\0'; ++p) {
-        glutBitmapCharacter(GLUT_BITMAP_HELVETICA_12,
-                            static_cast<int>(static_cast<signed char>(*p)));
+        graphics::bitmapCharacter(static_cast<int>(static_cast<signed char>(*p)));
     }
 }
 
 void setColor(const Color& color) {
-    glColor3f(static_cast<float>(color.red / 256.0), static_cast<float>(color.green / 256.0),
-              static_cast<float>(color.blue / 256.0));
+    graphics::color3f(static_cast<float>(color.red / 256.0),
+                      static_cast<float>(color.green / 256.0),
+                      static_cast<float>(color.blue / 256.0));
 }
 
-void resetColor() { glColor3f(1.0, 1.0, 1.0); }
+void resetColor() { graphics::color3f(1.0, 1.0, 1.0); }
 
 void drawVertex(const Position& point) {
-    glVertex2f(static_cast<float>(point.getPixelsX()), static_cast<float>(point.getPixelsY()));
+    graphics::vertex2f(static_cast<float>(point.getPixelsX()),
+                       static_cast<float>(point.getPixelsY()));
 }
 
 Position rotate(const Position& origin, double x, double y, double rotation) {
@@ -71,13 +72,13 @@ Position rotate(const Position& origin, double x, double y, double rotation) {
 
 void drawRect(const Position& center, const Position& offset, const ColorRect& rect,
               double rotation) {
-    glBegin(GL_QUADS);
+    graphics::begin(graphics::quads);
     setColor(*rect.color);
     for (const Corner& corner : rect.corners) {
         drawVertex(rotate(center, corner.x + offset.getPixelsX(), corner.y + offset.getPixelsY(),
                           rotation));
     }
-    glEnd();
+    graphics::end();
 }
 
 int random(int min, int max) {

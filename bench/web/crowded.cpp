@@ -6,7 +6,7 @@
 #include "physics/constants.h"
 #include "simulation/simulator.h"
 #include "support/runningWindow.h"
-#include "ui/uiInteract.h"
+#include "window/uiInteract.h"
 
 #include <cstdlib>
 

@@ -1,6 +1,6 @@
-#include "tools/headless/headless.h"
+#include "headless/headless.h"
 
-#include "tools/headless/input.h"
+#include "headless/input.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "tools/headless/keyScript.h"
+#include "headless/keyScript.h"
 
-#include "tools/headless/input.h"
+#include "headless/input.h"
 
-#include <GL/freeglut.h>
+#include "graphics/graphics.h"
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -44,19 +44,19 @@ TEST(KeyScript, PlacesEachEventJustBeforeItsFrameAsTheWindowWouldSendIt) {
                                  "8 s\r\n"
                                  "2147483647 up\n");
     ASSERT_EQ(events.size(), 11U);
-    expectEvent(events[0], 3, GLUT_KEY_LEFT, true);
-    expectEvent(events[1], 3, GLUT_KEY_RIGHT, true);
+    expectEvent(events[0], 3, graphics::keyLeft, true);
+    expectEvent(events[1], 3, graphics::keyRight, true);
     expectEvent(events[2], 3, ' ', true);
     // The tapped key lets go before the next frame's own keys; the space bar sends no release.
-    expectEvent(events[3], 4, GLUT_KEY_RIGHT, false);
-    expectEvent(events[4], 4, GLUT_KEY_LEFT, false);
-    expectEvent(events[5], 4, GLUT_KEY_HOME, true);
-    expectEvent(events[6], 5, GLUT_KEY_HOME, false);
-    expectEvent(events[7], 7, GLUT_KEY_DOWN, true);
-    expectEvent(events[8], 8, GLUT_KEY_UP, true);
-    expectEvent(events[9], 9, GLUT_KEY_UP, false);
+    expectEvent(events[3], 4, graphics::keyRight, false);
+    expectEvent(events[4], 4, graphics::keyLeft, false);
+    expectEvent(events[5], 4, graphics::keyHome, true);
+    expectEvent(events[6], 5, graphics::keyHome, false);
+    expectEvent(events[7], 7, graphics::keyDown, true);
+    expectEvent(events[8], 8, graphics::keyUp, true);
+    expectEvent(events[9], 9, graphics::keyUp, false);
     // No frame follows the last one, so nothing is released after it.
-    expectEvent(events[10], 2147483647, GLUT_KEY_UP, true);
+    expectEvent(events[10], 2147483647, graphics::keyUp, true);
 
     EXPECT_TRUE(eventsOf("").empty());
     EXPECT_TRUE(eventsOf("# nothing but a comment\n   \n").empty());

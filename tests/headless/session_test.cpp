@@ -1,9 +1,9 @@
-#include "tools/headless/session.h"
+#include "headless/session.h"
 
 #include "objects/bullet.h"
 #include "physics/gravity.h"
 #include "support/scopedZoom.h"
-#include "tools/headless/headless.h"
+#include "headless/headless.h"
 
 #include <gtest/gtest.h>
 

@@ -98,7 +98,7 @@ TEST(Bullet, DrawsAnUnturnedWhiteSquareAtItsPosition) {
 
     const std::vector<glrec::Primitive> primitives = glrec::primitives();
     ASSERT_EQ(primitives.size(), 1U);
-    ASSERT_EQ(primitives[0].mode, static_cast<GLenum>(GL_QUADS));
+    ASSERT_EQ(primitives[0].mode, static_cast<graphics::Mode>(graphics::quads));
     ASSERT_EQ(primitives[0].vertices.size(), 4U);
     const float corners[4][2] = {{124, -44}, {122, -44}, {122, -46}, {124, -46}};
     for (int i = 0; i < 4; ++i) {

@@ -190,7 +190,7 @@ TEST(Fragment, DrawsATurnedBarOnlyWhileAlive) {
 
     glrec::reset();
     fragment.draw();
-    std::vector<glrec::Primitive> quads = glrec::primitivesOf(GL_QUADS);
+    std::vector<glrec::Primitive> quads = glrec::primitivesOf(graphics::quads);
     ASSERT_EQ(quads.size(), 1U);
     Box box = boundsOf(quads[0]);
     EXPECT_NEAR(box.width, 8.0, 1e-3);
@@ -201,7 +201,7 @@ TEST(Fragment, DrawsATurnedBarOnlyWhileAlive) {
     fragment.advance(0.0);
     glrec::reset();
     fragment.draw();
-    quads = glrec::primitivesOf(GL_QUADS);
+    quads = glrec::primitivesOf(graphics::quads);
     ASSERT_EQ(quads.size(), 1U);
     box = boundsOf(quads[0]);
     EXPECT_NEAR(box.width, 2.0, 1e-3);

@@ -129,9 +129,9 @@ TEST(Part, ALoosePieceDrawsItsOwnSpriteCentredOnItself) {
 
         pPart->draw();
 
-        const std::vector<glrec::Primitive> quads = glrec::primitivesOf(GL_QUADS);
+        const std::vector<glrec::Primitive> quads = glrec::primitivesOf(graphics::quads);
         EXPECT_EQ(quads.size(), row.quads);
-        EXPECT_EQ(glrec::primitivesOf(GL_LINE_STRIP).size(), row.lineStrips);
+        EXPECT_EQ(glrec::primitivesOf(graphics::lineStrip).size(), row.lineStrips);
         ASSERT_FALSE(quads.empty());
         ASSERT_EQ(quads[0].vertices.size(), 4U);
         EXPECT_NEAR(quads[0].vertices[0].x, 123.0 + row.firstX, 1e-3);

@@ -81,9 +81,9 @@ DrawnSprite drawAndMeasure(const Satellite& satellite) {
     const double cx = satellite.getPosition().getPixelsX();
     const double cy = satellite.getPosition().getPixelsY();
     for (const glrec::Primitive& primitive : glrec::primitives()) {
-        drawn.quads += primitive.mode == GL_QUADS ? 1 : 0;
-        drawn.lineStrips += primitive.mode == GL_LINE_STRIP ? 1 : 0;
-        drawn.fans += primitive.mode == GL_TRIANGLE_FAN ? 1 : 0;
+        drawn.quads += primitive.mode == graphics::quads ? 1 : 0;
+        drawn.lineStrips += primitive.mode == graphics::lineStrip ? 1 : 0;
+        drawn.fans += primitive.mode == graphics::triangleFan ? 1 : 0;
         for (const glrec::Vertex& vertex : primitive.vertices) {
             ++drawn.vertices;
             drawn.farthest = std::max(drawn.farthest, std::hypot(vertex.x - cx, vertex.y - cy));

@@ -34,7 +34,7 @@ double hullReach(const Ship& ship, double heading) {
     const double cx = ship.getPosition().getPixelsX();
     const double cy = ship.getPosition().getPixelsY();
     double reach = 0.0;
-    for (const glrec::Primitive& fan : glrec::primitivesOf(GL_TRIANGLE_FAN)) {
+    for (const glrec::Primitive& fan : glrec::primitivesOf(graphics::triangleFan)) {
         for (const glrec::Vertex& vertex : fan.vertices) {
             reach = std::max(reach, (vertex.x - cx) * std::sin(heading) +
                                         (vertex.y - cy) * std::cos(heading));
@@ -169,15 +169,15 @@ TEST(Ship, DrawsItsNoseWhereItPointsAndTheFlameOnlyWhileThrusting) {
     Ship ship;
 
     EXPECT_NEAR(hullReach(ship, 0.0), 18.0, 1e-3);
-    EXPECT_TRUE(glrec::primitivesOf(GL_TRIANGLES).empty());
+    EXPECT_TRUE(glrec::primitivesOf(graphics::triangles).empty());
 
     ship.thrust(timeStep);
     hullReach(ship, 0.0);
-    EXPECT_EQ(glrec::primitivesOf(GL_TRIANGLES).size(), 1U);
+    EXPECT_EQ(glrec::primitivesOf(graphics::triangles).size(), 1U);
 
     ship.coast();
     hullReach(ship, 0.0);
-    EXPECT_TRUE(glrec::primitivesOf(GL_TRIANGLES).empty());
+    EXPECT_TRUE(glrec::primitivesOf(graphics::triangles).empty());
 
     const TurnedShip right(halfPi);
     EXPECT_NEAR(hullReach(right, halfPi), 18.0, 1e-3);

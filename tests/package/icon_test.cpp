@@ -1,5 +1,5 @@
-#include "tools/icon/glCapture.h"
-#include "tools/icon/iconImage.h"
+#include "packaging/icon/glCapture.h"
+#include "packaging/icon/iconImage.h"
 #include "ui/uiDraw.h"
 
 #include <gtest/gtest.h>

@@ -99,7 +99,7 @@ TEST_F(SimulatorTest, ABulletFiredInAFrameMovesAndIsDrawnInThatFrame) {
     const float x = static_cast<float>(pBullet->getPosition().getPixelsX());
     const float y = static_cast<float>(pBullet->getPosition().getPixelsY());
     bool drawn = false;
-    for (const auto& quad : glrec::primitivesOf(GL_QUADS)) {
+    for (const auto& quad : glrec::primitivesOf(graphics::quads)) {
         if (quad.vertices.size() == 4 && quad.vertices[0].x == x + 1 &&
             quad.vertices[0].y == y + 1) {
             drawn = true;
@@ -120,23 +120,23 @@ TEST_F(SimulatorTest, HoldingTheFireKeyFiresOncePerPress) {
 }
 
 TEST_F(SimulatorTest, BothTurnKeysTurnLeftThenRight) {
-    WindowInterface::keyEvent(GLUT_KEY_LEFT, true);
+    WindowInterface::keyEvent(graphics::keyLeft, true);
     for (int i = 0; i < 104; ++i) {
         simulator.handleInput(ui);
     }
     EXPECT_EQ(ship().getAngle().getRadians(), 0.04318530717959801);
     // From here the two orders round differently: right first would leave the angle as it is.
-    WindowInterface::keyEvent(GLUT_KEY_RIGHT, true);
+    WindowInterface::keyEvent(graphics::keyRight, true);
     simulator.handleInput(ui);
     EXPECT_EQ(ship().getAngle().getRadians(), 0.043185307179597565);
 }
 
 TEST_F(SimulatorTest, ThrustShowsOnlyInFramesWithTheKeyHeld) {
-    WindowInterface::keyEvent(GLUT_KEY_DOWN, true);
+    WindowInterface::keyEvent(graphics::keyDown, true);
     simulator.handleInput(ui);
     EXPECT_TRUE(ship().isThrusting());
     EXPECT_EQ(ship().getVelocity().getDY(), -2000.0 + 96.0);
-    WindowInterface::keyEvent(GLUT_KEY_DOWN, false);
+    WindowInterface::keyEvent(graphics::keyDown, false);
     simulator.handleInput(ui);
     EXPECT_FALSE(ship().isThrusting());
 }
@@ -150,7 +150,7 @@ TEST_F(SimulatorTest, ABrokenShipStillTurnsAndFiresFromWhereItDied) {
     ASSERT_FALSE(ship().isAlive());
     const Position wreck = ship().getPosition();
 
-    WindowInterface::keyEvent(GLUT_KEY_RIGHT, true);
+    WindowInterface::keyEvent(graphics::keyRight, true);
     WindowInterface::keyEvent(' ', true);
     simulator.handleInput(ui);
     EXPECT_EQ(ship().getAngle().getRadians(), 0.06);

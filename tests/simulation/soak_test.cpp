@@ -180,8 +180,9 @@ int below(int n) { return static_cast<int>(soak.keys() % static_cast<unsigned in
 void pressRandomKeys() {
     static const unsigned char ascii[] = {' ', 'a', 'A', 'd', 'D', 's',
                                           'S', 'w', 'W', 'x', '1', 27};
-    static const int special[] = {GLUT_KEY_LEFT, GLUT_KEY_RIGHT, GLUT_KEY_UP,  GLUT_KEY_DOWN,
-                                  GLUT_KEY_HOME, GLUT_KEY_F1,    GLUT_KEY_END, 200};
+    static const int special[] = {
+        graphics::keyLeft, graphics::keyRight, graphics::keyUp,  graphics::keyDown,
+        graphics::keyHome, graphics::keyF1,    graphics::keyEnd, 200};
     auto& toolkit = glrec::toolkit();
     // Shots are frequent, so that they reach the satellites from wherever the ship drifts.
     if (below(4) == 0) {
@@ -218,12 +219,13 @@ void steerIntoTheEarth(const Ship& ship) {
     double turn = std::atan2(wantDX, wantDY) - heading;
     turn = std::remainder(turn, twoPi);
     if (std::fabs(turn) > 0.1) {
-        hold(turn > 0 ? GLUT_KEY_RIGHT : GLUT_KEY_LEFT, turn > 0 ? GLUT_KEY_LEFT : GLUT_KEY_RIGHT);
-        glrec::toolkit().specialUp(GLUT_KEY_DOWN, 0, 0);
+        hold(turn > 0 ? graphics::keyRight : graphics::keyLeft,
+             turn > 0 ? graphics::keyLeft : graphics::keyRight);
+        glrec::toolkit().specialUp(graphics::keyDown, 0, 0);
     } else {
-        glrec::toolkit().specialUp(GLUT_KEY_LEFT, 0, 0);
-        glrec::toolkit().specialUp(GLUT_KEY_RIGHT, 0, 0);
-        glrec::toolkit().special(GLUT_KEY_DOWN, 0, 0);
+        glrec::toolkit().specialUp(graphics::keyLeft, 0, 0);
+        glrec::toolkit().specialUp(graphics::keyRight, 0, 0);
+        glrec::toolkit().special(graphics::keyDown, 0, 0);
     }
 }
 

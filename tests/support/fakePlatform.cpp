@@ -1,8 +1,6 @@
 #include "support/fakePlatform.h"
 
-#include "ui/platform.h"
-
-#include <GL/freeglut.h>
+#include "platform/platform.h"
 
 namespace fakeplatform {
 namespace {
@@ -40,8 +38,5 @@ void sleepMilliseconds(unsigned int milliseconds) {
 }
 
 void ensureConsole() { ++fakeplatform::consoles; }
-
-// The recorder's toolkit loop stands in for the platform's.
-void runFrameLoop(void (* /*frame*/)()) { glutMainLoop(); }
 
 } // namespace platform

@@ -1,7 +1,5 @@
 #include "support/glRecorder.h"
 
-#include <GL/glu.h>
-
 #include <initializer_list>
 
 namespace glrec {
@@ -60,7 +58,7 @@ std::vector<Primitive> primitives() {
             color = Rgb{static_cast<float>(call.args[0]), static_cast<float>(call.args[1]),
                         static_cast<float>(call.args[2])};
         } else if (call.name == "glBegin") {
-            result.push_back(Primitive{static_cast<GLenum>(call.args[0]), {}});
+            result.push_back(Primitive{static_cast<graphics::Mode>(call.args[0]), {}});
             open = true;
         } else if (call.name == "glVertex2f" && open) {
             result.back().vertices.push_back(
@@ -72,7 +70,7 @@ std::vector<Primitive> primitives() {
     return result;
 }
 
-std::vector<Primitive> primitivesOf(GLenum mode) {
+std::vector<Primitive> primitivesOf(graphics::Mode mode) {
     std::vector<Primitive> result;
     for (Primitive& primitive : primitives()) {
         if (primitive.mode == mode) {
@@ -112,77 +110,74 @@ Toolkit& toolkit() { return registered; }
 
 using glrec::record;
 
-// The stand-ins, with the signatures of the real headers.
-extern "C" {
+// The stand-ins, recorded under the names of the GL, GLU and GLUT calls that the desktop makes
+// for them, with the same arguments.
+namespace graphics {
 
-void* glutBitmapHelvetica12 = nullptr;
-
-void glBegin(GLenum mode) { record("glBegin", {static_cast<double>(mode)}); }
-void glEnd() { record("glEnd", {}); }
-void glVertex2f(GLfloat x, GLfloat y) { record("glVertex2f", {x, y}); }
-void glColor3f(GLfloat r, GLfloat g, GLfloat b) { record("glColor3f", {r, g, b}); }
-void glRasterPos2f(GLfloat x, GLfloat y) { record("glRasterPos2f", {x, y}); }
-void glClear(GLbitfield mask) { record("glClear", {static_cast<double>(mask)}); }
-void glClearColor(GLfloat r, GLfloat g, GLfloat b, GLfloat a) {
-    record("glClearColor", {r, g, b, a});
+void begin(Mode mode) { record("glBegin", {static_cast<double>(mode)}); }
+void end() { record("glEnd", {}); }
+void vertex2f(float x, float y) { record("glVertex2f", {x, y}); }
+void color3f(float red, float green, float blue) { record("glColor3f", {red, green, blue}); }
+void rasterPos2f(float x, float y) { record("glRasterPos2f", {x, y}); }
+void bitmapCharacter(int character) {
+    record("glutBitmapCharacter", {static_cast<double>(character)});
 }
-void gluOrtho2D(GLdouble left, GLdouble right, GLdouble bottom, GLdouble top) {
+void clear(unsigned int mask) { record("glClear", {static_cast<double>(mask)}); }
+void clearColor(float red, float green, float blue, float alpha) {
+    record("glClearColor", {red, green, blue, alpha});
+}
+void ortho2D(double left, double right, double bottom, double top) {
     record("gluOrtho2D", {left, right, bottom, top});
 }
 
-void glutInit(int* pargc, char** /*argv*/) { record("glutInit", {static_cast<double>(*pargc)}); }
-void glutInitWindowSize(int width, int height) {
+void init(int* argc, char** /*argv*/) { record("glutInit", {static_cast<double>(*argc)}); }
+void initWindowSize(int width, int height) {
     record("glutInitWindowSize", {static_cast<double>(width), static_cast<double>(height)});
 }
-void glutInitWindowPosition(int x, int y) {
+void initWindowPosition(int x, int y) {
     record("glutInitWindowPosition", {static_cast<double>(x), static_cast<double>(y)});
 }
-void glutInitDisplayMode(unsigned int mode) {
+void initDisplayMode(unsigned int mode) {
     record("glutInitDisplayMode", {static_cast<double>(mode)});
 }
-int glutCreateWindow(const char* title) {
+int createWindow(const char* title) {
     record("glutCreateWindow", {}, title);
     return 1;
 }
-void glutIgnoreKeyRepeat(int ignore) {
-    record("glutIgnoreKeyRepeat", {static_cast<double>(ignore)});
-}
-void glutSetOption(GLenum option, int value) {
+void ignoreKeyRepeat(int ignore) { record("glutIgnoreKeyRepeat", {static_cast<double>(ignore)}); }
+void setOption(int option, int value) {
     record("glutSetOption", {static_cast<double>(option), static_cast<double>(value)});
 }
-void glutDisplayFunc(void (*callback)()) {
+void displayFunc(DisplayCallback callback) {
     record("glutDisplayFunc", {});
     glrec::toolkit().display = callback;
 }
-void glutIdleFunc(void (*callback)()) {
+void idleFunc(DisplayCallback callback) {
     record("glutIdleFunc", {});
     glrec::toolkit().idle = callback;
 }
-void glutKeyboardFunc(void (*callback)(unsigned char, int, int)) {
+void keyboardFunc(KeyboardCallback callback) {
     record("glutKeyboardFunc", {});
     glrec::toolkit().keyboard = callback;
 }
-void glutKeyboardUpFunc(void (*callback)(unsigned char, int, int)) {
+void keyboardUpFunc(KeyboardCallback callback) {
     record("glutKeyboardUpFunc", {});
     glrec::toolkit().keyboardUp = callback;
 }
-void glutSpecialFunc(void (*callback)(int, int, int)) {
+void specialFunc(SpecialCallback callback) {
     record("glutSpecialFunc", {});
     glrec::toolkit().special = callback;
 }
-void glutSpecialUpFunc(void (*callback)(int, int, int)) {
+void specialUpFunc(SpecialCallback callback) {
     record("glutSpecialUpFunc", {});
     glrec::toolkit().specialUp = callback;
 }
-void glutMainLoop() {
+void mainLoop() {
     record("glutMainLoop", {});
     if (glrec::toolkit().mainLoop != nullptr) {
         glrec::toolkit().mainLoop();
     }
 }
-void glutSwapBuffers() { record("glutSwapBuffers", {}); }
-void glutBitmapCharacter(void* /*font*/, int character) {
-    record("glutBitmapCharacter", {static_cast<double>(character)});
-}
+void swapBuffers() { record("glutSwapBuffers", {}); }
 
-} // extern "C"
+} // namespace graphics

@@ -1,9 +1,9 @@
 #pragma once
 
-// A recording stand-in for the GL, GLU and GLUT functions the program calls. The tests link
-// it in place of the real libraries, so every call lands in one ordered log.
+// A recording graphics backend. The tests link it in place of the real one, so every call lands
+// in one ordered log, named as the GL, GLU or GLUT call the desktop makes for it.
 
-#include <GL/freeglut.h>
+#include "graphics/graphics.h"
 
 #include <string>
 #include <vector>
@@ -11,7 +11,7 @@
 namespace glrec {
 
 // One call as the code made it: its function name and its arguments as doubles
-// (the title of glutCreateWindow in text).
+// (the title of createWindow in text).
 struct Call {
     std::string name;
     std::vector<double> args;
@@ -34,9 +34,9 @@ struct Vertex {
     Rgb color; // the colour current when the vertex was sent
 };
 
-// One glBegin/glEnd pair.
+// One begin/end pair.
 struct Primitive {
-    GLenum mode;
+    graphics::Mode mode;
     std::vector<Vertex> vertices;
 };
 
@@ -55,7 +55,7 @@ struct Toolkit {
     void (*keyboardUp)(unsigned char, int, int) = nullptr;
     void (*special)(int, int, int) = nullptr;
     void (*specialUp)(int, int, int) = nullptr;
-    // What glutMainLoop does; by default it returns at once.
+    // What mainLoop does; by default it returns at once.
     void (*mainLoop)() = nullptr;
 };
 
@@ -71,7 +71,7 @@ std::vector<std::string> callNames();
 std::vector<Call> callsNamed(const std::string& name);
 
 std::vector<Primitive> primitives();
-std::vector<Primitive> primitivesOf(GLenum mode);
+std::vector<Primitive> primitivesOf(graphics::Mode mode);
 std::vector<TextLine> textLines();
 Rgb currentColor();
 

@@ -6,7 +6,7 @@
 #include "physics/constants.h"
 #include "physics/position.h"
 #include "simulation/simulator.h"
-#include "ui/uiInteract.h"
+#include "window/uiInteract.h"
 
 // The window's upper-right corner at the running scale. It sets the scale first, as the
 // program does, since the size is given in pixels.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/uiInteract.h"
+#include "window/uiInteract.h"
 
 #include <cstdint>
 

@@ -108,7 +108,7 @@ TEST_F(OgstreamEarth, CoversItsSquareBottomRowFirst) {
     }
     const std::vector<glrec::Primitive> drawn = glrec::primitives();
     ASSERT_EQ(drawn.size(), 1938U);
-    EXPECT_EQ(glrec::primitivesOf(GL_QUADS).size(), drawn.size());
+    EXPECT_EQ(glrec::primitivesOf(graphics::quads).size(), drawn.size());
     EXPECT_EQ(glrec::callsNamed("glBegin").size(), 1938U);
 
     EXPECT_EQ(drawn[0].vertices[0].x, -10.0F);
@@ -255,7 +255,7 @@ TEST(OgstreamStar, GrowsAndShrinksWithItsPhase) {
 
         const std::vector<glrec::Primitive> drawn = glrec::primitives();
         ASSERT_EQ(drawn.size(), 1U);
-        EXPECT_EQ(drawn[0].mode, static_cast<GLenum>(GL_POINTS));
+        EXPECT_EQ(drawn[0].mode, static_cast<graphics::Mode>(graphics::points));
         ASSERT_EQ(drawn[0].vertices.size(), points.size()) << "phase " << int{each.phase};
         for (std::size_t i = 0; i < points.size(); ++i) {
             const glrec::Vertex& v = drawn[0].vertices[i];

@@ -64,8 +64,8 @@ template <typename Draw> std::vector<glrec::Primitive> drawn(Draw draw) {
     return glrec::primitives();
 }
 
-std::vector<GLenum> modesOf(const std::vector<glrec::Primitive>& primitives) {
-    std::vector<GLenum> result;
+std::vector<graphics::Mode> modesOf(const std::vector<glrec::Primitive>& primitives) {
+    std::vector<graphics::Mode> result;
     for (const glrec::Primitive& primitive : primitives) {
         result.push_back(primitive.mode);
     }
@@ -176,28 +176,28 @@ TEST_F(OgstreamSprite, WholeSatellitesCallTheirPiecesWithTheirOffsets) {
 
 TEST_F(OgstreamSprite, WholeSatellitesDrawEveryPieceInOrder) {
     const auto crewDragon = drawn([&](ogstream& g) { g.drawCrewDragon(center, 0.3); });
-    EXPECT_EQ(modesOf(crewDragon), std::vector<GLenum>(10, GL_QUADS));
+    EXPECT_EQ(modesOf(crewDragon), std::vector<graphics::Mode>(10, graphics::quads));
 
-    std::vector<GLenum> gps(4, GL_QUADS);
+    std::vector<graphics::Mode> gps(4, graphics::quads);
     for (int panel = 0; panel < 2; ++panel) {
-        gps.insert(gps.end(), 4, GL_QUADS);
-        gps.push_back(GL_LINE_STRIP);
+        gps.insert(gps.end(), 4, graphics::quads);
+        gps.push_back(graphics::lineStrip);
     }
     EXPECT_EQ(modesOf(drawn([&](ogstream& g) { g.drawGPS(center, 0.3); })), gps);
 
     drawn([&](ogstream& g) { g.drawHubble(center, 0.3); });
-    EXPECT_EQ(glrec::primitivesOf(GL_QUADS).size(), 15U);
-    EXPECT_EQ(glrec::primitivesOf(GL_LINE_STRIP).size(), 2U);
+    EXPECT_EQ(glrec::primitivesOf(graphics::quads).size(), 15U);
+    EXPECT_EQ(glrec::primitivesOf(graphics::lineStrip).size(), 2U);
     EXPECT_EQ(glrec::primitives().size(), 17U);
 
     const auto starlink = drawn([&](ogstream& g) { g.drawStarlink(center, 0.3); });
-    EXPECT_EQ(modesOf(starlink), std::vector<GLenum>(5, GL_QUADS));
+    EXPECT_EQ(modesOf(starlink), std::vector<graphics::Mode>(5, graphics::quads));
 }
 
 TEST_F(OgstreamSprite, GPSLeftPanelSitsBelowTheBodyOnlyInsideTheWholeSatellite) {
     // Four centre rows and four of the right panel come first.
     drawn([&](ogstream& g) { g.drawGPS(center, 0.0); });
-    const std::vector<glrec::Primitive> whole = glrec::primitivesOf(GL_QUADS);
+    const std::vector<glrec::Primitive> whole = glrec::primitivesOf(graphics::quads);
     ASSERT_EQ(whole.size(), 12U);
     expectVertices(whole[8],
                    {{cx - 6, cy - 7}, {cx + 6, cy - 7}, {cx + 6, cy - 11}, {cx - 6, cy - 11}});
@@ -207,7 +207,7 @@ TEST_F(OgstreamSprite, GPSLeftPanelSitsBelowTheBodyOnlyInsideTheWholeSatellite) 
     expectVertices(loose[0],
                    {{cx - 6, cy + 5}, {cx + 6, cy + 5}, {cx + 6, cy + 1}, {cx - 6, cy + 1}});
     EXPECT_EQ(loose[0].vertices[0].color, white);
-    EXPECT_EQ(loose[4].mode, static_cast<GLenum>(GL_LINE_STRIP));
+    EXPECT_EQ(loose[4].mode, static_cast<graphics::Mode>(graphics::lineStrip));
     expectVertices(loose[4], {{cx + 3, cy + 4}, {cx, cy + 8}, {cx - 3, cy + 4}});
     EXPECT_EQ(glrec::currentColor(), white);
 }
@@ -243,7 +243,7 @@ TEST_F(OgstreamSprite, BulletAndFragmentKeepTheirShapes) {
         g.drawFragment(center, 0.0);
         g.drawFragment(center, pi / 2.0);
     });
-    ASSERT_EQ(modesOf(fragments), (std::vector<GLenum>{GL_QUADS, GL_QUADS}));
+    ASSERT_EQ(modesOf(fragments), (std::vector<graphics::Mode>{graphics::quads, graphics::quads}));
     EXPECT_NEAR(extent(fragments[0]).width, 8.0, tolerance);
     EXPECT_NEAR(extent(fragments[0]).height, 2.0, tolerance);
     EXPECT_NEAR(extent(fragments[1]).width, 2.0, tolerance);
@@ -254,7 +254,8 @@ TEST_F(OgstreamSprite, BulletAndFragmentKeepTheirShapes) {
 
 TEST_F(OgstreamSprite, SputnikIsAFanWithFourAntennas) {
     const auto sputnik = drawn([&](ogstream& g) { g.drawSputnik(center, pi); });
-    ASSERT_EQ(modesOf(sputnik), (std::vector<GLenum>{GL_TRIANGLE_FAN, GL_LINES}));
+    ASSERT_EQ(modesOf(sputnik),
+              (std::vector<graphics::Mode>{graphics::triangleFan, graphics::lines}));
     const std::vector<glrec::Vertex>& sphere = sputnik[0].vertices;
     ASSERT_EQ(sphere.size(), 11U);
     EXPECT_NEAR(sphere[0].x, cx, tolerance);
@@ -283,14 +284,15 @@ TEST_F(OgstreamSprite, ShipPointsWhereItsAngleSays) {
         g.drawShip(center, pi / 2.0, false);
     });
     ASSERT_EQ(modesOf(ships),
-              (std::vector<GLenum>{GL_TRIANGLE_FAN, GL_QUADS, GL_TRIANGLE_FAN, GL_QUADS}));
+              (std::vector<graphics::Mode>{graphics::triangleFan, graphics::quads,
+                                           graphics::triangleFan, graphics::quads}));
     const glrec::Primitive& upright = ships[0];
     const glrec::Primitive& turned = ships[2];
     ASSERT_EQ(upright.vertices.size(), 22U);
     // The nose is the pair of points at 10 and 11.
-    expectVertices(glrec::Primitive{GL_LINES, {upright.vertices[10], upright.vertices[11]}},
+    expectVertices(glrec::Primitive{graphics::lines, {upright.vertices[10], upright.vertices[11]}},
                    {{cx - 1, cy + 18}, {cx + 1, cy + 18}});
-    expectVertices(glrec::Primitive{GL_LINES, {turned.vertices[10], turned.vertices[11]}},
+    expectVertices(glrec::Primitive{graphics::lines, {turned.vertices[10], turned.vertices[11]}},
                    {{cx + 18, cy + 1}, {cx + 18, cy - 1}});
     EXPECT_NEAR(extent(upright).height, 30.0, tolerance);
     EXPECT_NEAR(extent(turned).width, 30.0, tolerance);
@@ -304,7 +306,8 @@ TEST_F(OgstreamSprite, ShipPointsWhereItsAngleSays) {
 TEST_F(OgstreamSprite, ShipFlameDrawsFromTheGeneratorOnlyWhileThrusting) {
     const auto coasting = drawn([&](ogstream& g) { g.drawShip(center, 0.0, false); });
     EXPECT_EQ(scriptedrand::callCount(), 0);
-    EXPECT_EQ(modesOf(coasting), (std::vector<GLenum>{GL_TRIANGLE_FAN, GL_QUADS}));
+    EXPECT_EQ(modesOf(coasting),
+              (std::vector<graphics::Mode>{graphics::triangleFan, graphics::quads}));
 
     for (unsigned seed = 1; seed <= 20; ++seed) {
         std::srand(seed);
@@ -317,7 +320,8 @@ TEST_F(OgstreamSprite, ShipFlameDrawsFromTheGeneratorOnlyWhileThrusting) {
         EXPECT_EQ(afterThrusting, std::rand()) << "seed " << seed;
 
         ASSERT_EQ(modesOf(thrusting),
-                  (std::vector<GLenum>{GL_TRIANGLE_FAN, GL_TRIANGLES, GL_QUADS}));
+                  (std::vector<graphics::Mode>{graphics::triangleFan, graphics::triangles,
+                                               graphics::quads}));
         const std::vector<glrec::Vertex>& flame = thrusting[1].vertices;
         ASSERT_EQ(flame.size(), 6U);
         for (int tip : {1, 4}) {

@@ -136,7 +136,7 @@ TEST_F(DrawTest, RectCornersGoInStoredOrderWithTheOffsetTurned) {
     drawRect(Position::fromPixels(10.0, 20.0), Position(), rect, 0.0);
     drawRect(Position(), Position::fromPixels(0.0, 10.0), rect, pi / 2.0);
 
-    const auto quads = glrec::primitivesOf(GL_QUADS);
+    const auto quads = glrec::primitivesOf(graphics::quads);
     ASSERT_EQ(quads.size(), 2U);
     const float expected[4][2] = {{6, 21}, {6, 19}, {14, 19}, {14, 21}};
     ASSERT_EQ(quads[0].vertices.size(), 4U);

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "headless/keyScript.h"
+#include "headless/session.h"
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+// What the command line asks for.
+struct Options {
+    static constexpr long long defaultFrames = 10000;
+    // The C library's own seed when srand is never called.
+    static constexpr unsigned int defaultSeed = 1;
+
+    long long frames = defaultFrames;
+    unsigned int seed = defaultSeed;
+    std::string keysPath; // empty: no keys; "-": standard input
+    long long every = 1;
+    bool finalOnly = false;
+    bool help = false;
+};
+
+// The arguments after the program name. Throws InputError.
+Options parseOptions(const std::vector<std::string>& arguments);
+
+extern const char* const usageText;
+
+void writeCsvHeader(std::ostream& out);
+void writeCsvRow(std::ostream& out, const Census& census);
+
+// Runs the frames, replaying the script, and writes the CSV: the world as built (frame 0),
+// then every options.every frames and always the last, or only the last with finalOnly.
+void runHeadless(const Options& options, const KeyScript& script, std::ostream& out);
+
+// The whole program: 0 on success or help, 2 on bad input (with a message on err).
+int headlessMain(const std::vector<std::string>& arguments, std::istream& in, std::ostream& out,
+                 std::ostream& err);

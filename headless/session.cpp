@@ -1,0 +1,94 @@
+#include "headless/session.h"
+
+#include "objects/bullet.h"
+#include "objects/fragment.h"
+#include "objects/part.h"
+#include "physics/constants.h"
+
+#include "graphics/graphics.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <utility>
+
+HeadlessSession::Start::Start(unsigned int seed) : savedZoom(Position::getZoom()) {
+    Position::setZoom(metersPerPixel);
+    std::srand(seed);
+    // The key state is process-wide; a session starts with nothing held, whatever ran before.
+    for (const int code :
+         {graphics::keyLeft, graphics::keyRight, graphics::keyUp, graphics::keyDown}) {
+        WindowInterface::keyEvent(code, false);
+    }
+    WindowInterface::endFrameKeys();
+}
+
+HeadlessSession::Start::~Start() { Position::setZoom(savedZoom); }
+
+HeadlessSession::HeadlessSession(unsigned int seed, KeyScript keyScript)
+    : start(seed), script(std::move(keyScript)) {}
+
+HeadlessSession::~HeadlessSession() = default;
+
+void HeadlessSession::runFrame() {
+    const auto& events = script.getEvents();
+    for (; nextEvent < events.size() && events[nextEvent].frame <= frame + 1; ++nextEvent) {
+        WindowInterface::keyEvent(events[nextEvent].code, events[nextEvent].pressed);
+    }
+    world.handleInput(ui);
+    world.advance();
+    WindowInterface::endFrameKeys();
+    ++frame;
+}
+
+namespace {
+
+// Life left means the object did not expire: something broke it.
+template <typename T> bool brokeBeforeItsTime(const T& object) {
+    return !object.isAlive() && object.getLife() > 0;
+}
+
+double specificEnergy(const Satellite& satellite) {
+    const double x = satellite.getPosition().getMetersX();
+    const double y = satellite.getPosition().getMetersY();
+    const double dx = satellite.getVelocity().getDX();
+    const double dy = satellite.getVelocity().getDY();
+    return (dx * dx + dy * dy) / 2.0 - earthMu / std::sqrt(x * x + y * y);
+}
+
+} // namespace
+
+Census takeCensus(const HeadlessSession& session) {
+    const Simulator& world = session.getWorld();
+    Census census{};
+    census.frame = session.getFrame();
+    census.seconds = static_cast<double>(census.frame) * timeStep;
+
+    for (const Satellite* pSatellite : world.getSatellites()) {
+        if (pSatellite->isAlive()) {
+            ++census.satellites;
+            census.energy += specificEnergy(*pSatellite);
+        } else {
+            ++census.breakUps;
+        }
+    }
+
+    const auto& objects = world.getDynamicObjects();
+    census.created = static_cast<long long>(objects.size());
+    for (const Satellite* pObject : objects) {
+        const bool alive = pObject->isAlive();
+        if (const auto* pFragment = dynamic_cast<const Fragment*>(pObject)) {
+            census.fragments += alive ? 1 : 0;
+            census.breakUps += brokeBeforeItsTime(*pFragment) ? 1 : 0;
+        } else if (const auto* pBullet = dynamic_cast<const Bullet*>(pObject)) {
+            census.bullets += alive ? 1 : 0;
+            census.breakUps += brokeBeforeItsTime(*pBullet) ? 1 : 0;
+        } else if (dynamic_cast<const Part*>(pObject) != nullptr) {
+            census.parts += alive ? 1 : 0;
+            census.breakUps += alive ? 0 : 1;
+        }
+    }
+
+    census.shipAlive = world.getShip().isAlive();
+    census.breakUps += census.shipAlive ? 0 : 1;
+    return census;
+}

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "simulation/simulator.h"
+#include "headless/keyScript.h"
+#include "window/uiInteract.h"
+
+// The world of the window program, driven frame by frame without a window: the same key
+// state, the same input and advance, the same key ageing at the end of each frame, and no
+// drawing.
+class HeadlessSession {
+public:
+    static constexpr double metersPerPixel = 100000.0; // the window program's running scale
+
+    // Seeds the C library's generator and builds the world at the running scale, with no key
+    // held, to replay the script. The previous scale comes back when the session ends.
+    explicit HeadlessSession(unsigned int seed, KeyScript script = KeyScript());
+    ~HeadlessSession();
+
+    HeadlessSession(const HeadlessSession&) = delete;
+    HeadlessSession& operator=(const HeadlessSession&) = delete;
+
+    // The script's events for the next frame reach the key state, as the window's key
+    // callbacks between two frames would, then the frame runs.
+    void runFrame();
+
+    // Frames run so far.
+    long long getFrame() const { return frame; }
+    const Simulator& getWorld() const { return world; }
+    // For scenes that add objects of their own through the world's public operations.
+    Simulator& getWorld() { return world; }
+
+private:
+    // Done before the world is built, as the window program does: the ship's start is given
+    // in pixels, and the seed comes before anything random.
+    struct Start {
+        explicit Start(unsigned int seed);
+        ~Start();
+        double savedZoom;
+    };
+
+    Start start;
+    Simulator world;
+    WindowInterface ui;
+    KeyScript script;
+    std::size_t nextEvent = 0;
+    long long frame = 0;
+};
+
+// What a user asks of a run after some frames.
+struct Census {
+    long long frame;
+    double seconds;
+    int satellites; // the ten named satellites still whole
+    int parts;
+    int fragments;
+    int bullets;
+    bool shipAlive;
+    long long created; // bullets, parts and fragments made so far, alive or not
+    // Objects destroyed by touching something or the Earth: satellites, parts, the ship, and
+    // fragments and bullets that broke before their life ran out.
+    long long breakUps;
+    double energy; // summed v^2/2 - mu/r of the live named satellites, J/kg
+};
+
+Census takeCensus(const HeadlessSession& session);

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <cstdint>
+
+// The few services the program takes from the operating system, one implementation file per
+// platform, chosen by the build: platform_posix.cpp, platform_windows.cpp, platform_web.cpp.
+namespace platform {
+
+// Milliseconds of wall time since the process started.
+std::uint32_t clockTicks();
+
+// Holds the next frame back by this long.
+void sleepMilliseconds(unsigned int milliseconds);
+
+// Gives standard output a console when the process started without one.
+void ensureConsole();
+
+} // namespace platform

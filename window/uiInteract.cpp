@@ -1,0 +1,158 @@
+#include "window/uiInteract.h"
+
+#include "platform/platform.h"
+
+#include "graphics/graphics.h"
+
+#include <cassert>
+#include <cstdlib>
+#include <ctime>
+#include <initializer_list>
+
+namespace {
+
+constexpr int keySpace = 32;
+constexpr unsigned int earlyFrameWait = 35; // milliseconds
+
+// The letters act as the arrows: W the down arrow, S the up arrow, A left and D right.
+int arrowForLetter(unsigned char key) {
+    switch (key) {
+    case 'A':
+    case 'a':
+        return graphics::keyLeft;
+    case 'D':
+    case 'd':
+        return graphics::keyRight;
+    case 'S':
+    case 's':
+        return graphics::keyUp;
+    case 'W':
+    case 'w':
+        return graphics::keyDown;
+    default:
+        return 0;
+    }
+}
+
+void asciiKeyDown(unsigned char key, int /*x*/, int /*y*/) {
+    if (key == ' ') {
+        WindowInterface::keyEvent(keySpace, true);
+    } else if (const int arrow = arrowForLetter(key); arrow != 0) {
+        WindowInterface::keyEvent(arrow, true);
+    }
+}
+
+// The space bar's release is ignored: only the end of the frame clears a shot.
+void asciiKeyUp(unsigned char key, int /*x*/, int /*y*/) {
+    if (const int arrow = arrowForLetter(key); arrow != 0) {
+        WindowInterface::keyEvent(arrow, false);
+    }
+}
+
+void specialKeyDown(int key, int /*x*/, int /*y*/) { WindowInterface::keyEvent(key, true); }
+
+void specialKeyUp(int key, int /*x*/, int /*y*/) { WindowInterface::keyEvent(key, false); }
+
+} // namespace
+
+void WindowInterface::initialize(int argc, char** argv, const char* title,
+                                 const Position& ptUpperRight) {
+    if (initialized) {
+        return;
+    }
+    std::srand(static_cast<unsigned int>(std::time(nullptr)));
+
+    int argcCopy = argc;
+    graphics::init(&argcCopy, argv);
+
+    const int width = static_cast<int>(ptUpperRight.getPixelsX());
+    const int height = static_cast<int>(ptUpperRight.getPixelsY());
+    graphics::initWindowSize(width, height);
+    graphics::initWindowPosition(0, 0);
+    graphics::initDisplayMode(graphics::displayDouble);
+    graphics::createWindow(title);
+    graphics::ignoreKeyRepeat(1);
+    graphics::clearColor(0, 0, 0, 0);
+    // The halves are whole pixels, truncated, before they become doubles.
+    const int halfWidth = width / 2;
+    const int halfHeight = height / 2;
+    graphics::ortho2D(-halfWidth, halfWidth, -halfHeight, halfHeight);
+
+    graphics::displayFunc(displayFrame);
+    graphics::idleFunc(displayFrame);
+    graphics::keyboardFunc(asciiKeyDown);
+    graphics::keyboardUpFunc(asciiKeyUp);
+    graphics::specialFunc(specialKeyDown);
+    graphics::specialUpFunc(specialKeyUp);
+
+    // Closing the window returns from the loop instead of ending the process, so the caller
+    // can destroy the world it handed over.
+    graphics::setOption(graphics::actionOnWindowClose, graphics::actionMainLoopReturns);
+
+    initialized = true;
+}
+
+void WindowInterface::run(Callback callback, void* data) {
+    userData = data;
+    callBack = callback;
+    graphics::mainLoop();
+}
+
+void WindowInterface::keyEvent(int code, bool pressed) {
+    switch (code) {
+    case keySpace:
+    case graphics::keyHome:
+        spacePressed = pressed;
+        break;
+    case graphics::keyLeft:
+        heldLeft = pressed ? 1 : 0;
+        break;
+    case graphics::keyUp:
+        heldUp = pressed ? 1 : 0;
+        break;
+    case graphics::keyRight:
+        heldRight = pressed ? 1 : 0;
+        break;
+    case graphics::keyDown:
+        heldDown = pressed ? 1 : 0;
+        break;
+    default:
+        break;
+    }
+}
+
+void WindowInterface::endFrameKeys() {
+    for (std::int32_t* counter : {&heldDown, &heldUp, &heldLeft, &heldRight}) {
+        if (*counter != 0) {
+            ++*counter;
+        }
+    }
+    spacePressed = false;
+}
+
+bool WindowInterface::frameDue() { return platform::clockTicks() >= nextFrameTick; }
+
+void WindowInterface::scheduleNextFrame() {
+    nextFrameTick = platform::clockTicks() + static_cast<int>(framePeriod * 1000);
+}
+
+void WindowInterface::displayFrame() {
+    WindowInterface ui;
+    graphics::clear(graphics::colorBufferBit);
+    graphics::color3f(1.0, 1.0, 1.0);
+
+    assert(ui.callBack != NULL);
+    callBack(&ui, userData);
+
+    if (!frameDue()) {
+        // The clock may reach the due tick between the two readings; a difference of zero
+        // or less must not lengthen the wait.
+        const std::int64_t remaining =
+            static_cast<std::int64_t>(nextFrameTick) - platform::clockTicks();
+        const std::int64_t wholeSeconds = remaining > 0 ? remaining / 1000 : 0;
+        platform::sleepMilliseconds(earlyFrameWait + static_cast<unsigned int>(wholeSeconds));
+    }
+    scheduleNextFrame();
+    graphics::swapBuffers();
+    endFrameKeys();
+}
