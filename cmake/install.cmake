@@ -1,11 +1,26 @@
 # Where a Linux install puts each file, after the GNU conventions, and the files made for it:
 # the icon drawn by the program's own Earth code, the man pages and the AppStream metainfo.
 
-# Programs go where Debian puts its games, on every user's PATH there; the documentation
-# folder is named after the package, in lower case.
-set(CMAKE_INSTALL_BINDIR games CACHE PATH "Programs (games, as Debian installs its games)")
+# Under /usr, as the package installs them, the programs go where Debian puts its games; under
+# any other prefix to bin, which login profiles put on PATH (~/.local/bin) where they put no
+# games folder. The choice is made when installing, since `cmake --install --prefix` may name
+# another prefix than the one configured. -DCMAKE_INSTALL_BINDIR=DIR, other than the default
+# bin, decides for every prefix. The documentation folder is named after the package, in lower
+# case.
 set(CMAKE_INSTALL_DOCDIR share/doc/corvexa CACHE PATH "Documentation (DATAROOTDIR/doc/corvexa)")
 include(GNUInstallDirs)
+if(NOT CMAKE_INSTALL_BINDIR STREQUAL "bin")
+    set(corvexa_bindir "${CMAKE_INSTALL_BINDIR}")
+else()
+    set(corvexa_bindir "\${corvexa_bindir}")
+    install(CODE [[
+        if(CMAKE_INSTALL_PREFIX STREQUAL "/usr")
+            set(corvexa_bindir games)
+        else()
+            set(corvexa_bindir bin)
+        endif()
+    ]])
+endif()
 
 set(CORVEXA_SCREENSHOT_URL "https://corvexa.example.org/screenshot.png"
     CACHE STRING "Where software centres fetch the screenshot (docs/screenshot.png) from")
@@ -39,7 +54,7 @@ add_custom_command(OUTPUT ${corvexa_changelog}
                    VERBATIM)
 add_custom_target(corvexa_install_files ALL DEPENDS ${corvexa_man_pages} ${corvexa_changelog})
 
-install(TARGETS corvexa corvexa-headless RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS corvexa corvexa-headless RUNTIME DESTINATION ${corvexa_bindir})
 install(PROGRAMS tools/plot-cascade DESTINATION ${CMAKE_INSTALL_DATADIR}/corvexa)
 install(FILES headless/cascade.keys DESTINATION ${CMAKE_INSTALL_DATADIR}/corvexa)
 

@@ -1,22 +1,7 @@
 # The browser: Emscripten's toolchain from Debian's package (the web preset names it). The
-# browser has no GLUT to find. ui/platform_web.cpp is the page's own small toolkit over
-# Emscripten's html5 events, ui/webGraphics.cpp draws the immediate-mode calls in batches over
-# WebGL, and ui/web holds the freeglut header that the shared code includes.
-set(corvexa_web_page ${PROJECT_SOURCE_DIR}/tools/web)
-
-add_library(corvexa_gl_web STATIC ui/webGraphics.cpp)
-target_include_directories(corvexa_gl_web PRIVATE ${PROJECT_SOURCE_DIR}/ui/web)
-corvexa_set_warnings(corvexa_gl_web)
-
-# WebGL comes with the page; GLU's one call, gluOrtho2D, is the drawing layer's.
-if(NOT TARGET OpenGL::GL)
-    add_library(OpenGL::GL INTERFACE IMPORTED)
-endif()
-add_library(OpenGL::GLU INTERFACE IMPORTED)
-add_library(GLUT::GLUT INTERFACE IMPORTED)
-target_link_libraries(GLUT::GLUT INTERFACE corvexa_gl_web)
-set(GLUT_INCLUDE_DIR ${PROJECT_SOURCE_DIR}/ui/web CACHE PATH "The browser's GLUT header")
-set(GLUT_glut_LIBRARY GLUT::GLUT CACHE STRING "The browser's GLUT: the page's own toolkit")
+# graphics backend is the page's own (graphics/webGraphics.cpp and webWindow.cpp), so there is
+# no GL or GLUT to find.
+set(corvexa_web_page ${PROJECT_SOURCE_DIR}/web)
 
 # GoogleTest from Debian's sources, built with em++ (its build names GTest::gtest and
 # GTest::gtest_main, which FindGTest then takes). Without threads: a page has none.
@@ -26,20 +11,13 @@ set(GTEST_INCLUDE_DIR /usr/src/googletest/googletest/include CACHE PATH "")
 set(GTEST_LIBRARY gtest CACHE STRING "")
 set(GTEST_MAIN_LIBRARY gtest_main CACHE STRING "")
 
-# Under node a module reads its .wasm from the disk itself (tools/web/node.js); the page hears
-# of each frame drawn (tools/web/library.js).
+# Under node a module reads its .wasm from the disk itself (web/node.js); the page hears of each
+# frame drawn (web/library.js).
 set(corvexa_web_link -sENVIRONMENT=web,node -sALLOW_MEMORY_GROWTH=1
     "SHELL:--pre-js ${corvexa_web_page}/node.js" "SHELL:--js-library ${corvexa_web_page}/library.js")
 
 # The targets are made further down; they get the browser's options once the whole tree is read.
 function(corvexa_web_targets)
-    # The GL headers are the sysroot's, on the compiler's own path. Emscripten's FindOpenGL names
-    # the package's source copy instead, whose emscripten.h misses the version header beside it.
-    set_property(TARGET corvexa_gl_headers PROPERTY INTERFACE_INCLUDE_DIRECTORIES
-                                                    ${PROJECT_SOURCE_DIR}/ui/web)
-    set_property(TARGET corvexa_gl_headers PROPERTY INTERFACE_SYSTEM_INCLUDE_DIRECTORIES
-                                                    ${PROJECT_SOURCE_DIR}/ui/web)
-
     target_link_options(corvexa PRIVATE ${corvexa_web_link})
     set_property(TARGET corvexa APPEND PROPERTY LINK_DEPENDS ${corvexa_web_page}/node.js
                                                              ${corvexa_web_page}/library.js)
@@ -59,7 +37,8 @@ function(corvexa_web_targets)
     # A crowded world of live debris in the page, for the frame-rate figures.
     add_executable(corvexa_crowded EXCLUDE_FROM_ALL bench/web/crowded.cpp bench/scenes.cpp)
     target_include_directories(corvexa_crowded PRIVATE ${PROJECT_SOURCE_DIR}/tests)
-    target_link_libraries(corvexa_crowded PRIVATE corvexa_window corvexa_gl_system)
+    target_link_libraries(corvexa_crowded PRIVATE corvexa_simulation corvexa_window
+                                                  corvexa_platform corvexa_graphics)
     target_link_options(corvexa_crowded PRIVATE ${corvexa_web_link})
     set_target_properties(corvexa_crowded PROPERTIES RUNTIME_OUTPUT_DIRECTORY
                                                      ${CMAKE_BINARY_DIR}/bench)

@@ -6,7 +6,7 @@ const http = require('http');
 const path = require('path');
 
 const repository = path.resolve(__dirname, '../..');
-const puppeteer = require(path.join(repository, 'tools/web/node_modules/puppeteer-core'));
+const puppeteer = require(path.join(__dirname, 'node_modules/puppeteer-core'));
 
 const types = {
     '.html': 'text/html',
