@@ -12,11 +12,12 @@ expected_report=$4
 title=Corvexa
 work=$(mktemp -d)
 . "$(dirname "$0")/xsession.sh"
+session "$work" "$xprobe" "$title"
 
 start() {
     "$corvexa" "$@" >"$work/stdout" 2>"$work/stderr" &
     pid=$!
-    wait_for_window 100
+    wait_for_window "$pid" 100
     # Let the first frames be drawn.
     sleep 1
 }
@@ -24,6 +25,7 @@ start() {
 # Asks the window to close as a window manager does and expects a clean exit.
 close_and_expect_clean_exit() {
     close_window 100
+    status=$?
     [ "$status" -eq 0 ] || fail "exit status $status after closing the window"
     [ ! -s "$work/stderr" ] || fail "unexpected error output: $(cat "$work/stderr")"
 }
@@ -60,7 +62,7 @@ scene)
     sleep 0.8
     xdotool keyup d
     [ "$("$xprobe" bullets "$title")" -eq 0 ] || fail "bullets before any shot"
-    for shot in 1 2 3 4 5; do
+    for _ in 1 2 3 4 5; do
         xdotool key space
         sleep 0.1
     done
@@ -80,8 +82,7 @@ report-in-file)
     start
     cmp -s "$work/stdout" "$expected_report" || fail "the report is not in the file while the window is open"
     kill -TERM "$pid"
-    wait "$pid"
-    pid=
+    wait_for_exit 100 "SIGTERM"
     cmp -s "$work/stdout" "$expected_report" || fail "the report was lost when the process was ended"
     ;;
 odd-argument)

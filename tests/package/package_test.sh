@@ -81,10 +81,16 @@ env -u DISPLAY "$top/tests/headless/digest_test.sh" glibc "$usr/share/corvexa/ca
 "$usr/share/corvexa/plot-cascade" >/dev/null 2>&1
 [ $? -eq 2 ] || fail "the installed plot-cascade does not answer with its usage"
 
-# `cmake --install` makes the same files, byte for byte once the programs are stripped.
-prefix=$work/prefix
-cmake --install "$build" --prefix "$prefix" --strip >/dev/null || fail "cmake --install"
-diff -r "$usr" "$prefix" >"$work/out" || fail "cmake --install differs: $(cat "$work/out")"
+# `cmake --install` under /usr makes the same files, byte for byte once the programs are
+# stripped; under any other prefix it puts the programs in bin, which login profiles put on PATH.
+DESTDIR=$work/destdir cmake --install "$build" --prefix /usr --strip >/dev/null ||
+    fail "cmake --install"
+diff -r "$usr" "$work/destdir/usr" >"$work/out" ||
+    fail "cmake --install differs: $(cat "$work/out")"
+cmake --install "$build" --prefix "$work/home" >/dev/null || fail "cmake --install --prefix"
+for program in corvexa corvexa-headless; do
+    [ -x "$work/home/bin/$program" ] || fail "a home prefix has no bin/$program"
+done
 
 [ "$failures" -eq 0 ] || exit 1
 echo "PASS: the package and its install"

@@ -1,14 +1,15 @@
 #!/bin/sh
 # The Windows programs need nothing but the DLLs Windows ships, the headless one no graphics
-# at all, and the window code reaches freeglut through its variants that take the C runtime's
-# exit.
-#   imports_test.sh OBJDUMP NM CORVEXA CORVEXA_HEADLESS WINDOW_LIBRARY
+# at all, and the desktop graphics backend, the only code that calls freeglut, reaches it
+# through its variants that take the C runtime's exit.
+#   imports_test.sh OBJDUMP NM CORVEXA CORVEXA_HEADLESS GRAPHICS_OBJECT
+# GRAPHICS_OBJECT is the object file of graphics/systemGraphics.cpp.
 set -eu
 objdump=$1
 nm=$2
 corvexa=$3
 headless=$4
-window_library=$5
+graphics_object=$5
 
 fail() {
     echo "FAIL: $*" >&2
@@ -30,11 +31,13 @@ done
 [ "$(dlls "$headless" | grep -c -e opengl32 -e glu32 -e gdi32 -e user32)" -eq 0 ] ||
     fail "the headless program loads graphics: $(dlls "$headless")"
 
-undefined=$("$nm" -u "$window_library")
+undefined=$("$nm" -u "$graphics_object")
 for name in __glutInitWithExit __glutCreateWindowWithExit; do
-    echo "$undefined" | grep -qx "[[:space:]]*U $name" || fail "the window does not call $name"
+    echo "$undefined" | grep -qx "[[:space:]]*U $name" ||
+        fail "the graphics backend does not call $name"
 done
 for name in glutInit glutCreateWindow; do
-    ! echo "$undefined" | grep -qx "[[:space:]]*U $name" || fail "the window calls $name"
+    ! echo "$undefined" | grep -qx "[[:space:]]*U $name" ||
+        fail "the graphics backend calls $name"
 done
 echo "PASS: $(dlls "$corvexa" | tr '\n' ' ')"

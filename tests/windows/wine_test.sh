@@ -19,6 +19,7 @@ shift 6
 title=Corvexa
 work=$(mktemp -d)
 . "$(dirname "$0")/../e2e/xsession.sh"
+session "$work" "$xprobe" "$title"
 
 # The C runtime writes text with CRLF line ends.
 sed 's/$/\r/' "$expected_report" >"$work/report"
@@ -44,12 +45,12 @@ poll() { # TRIES COMMAND...
 # The first start in a fresh Wine prefix may take a while.
 start() {
     "$wine_run" --window "$corvexa" "$@" >"$work/stdout" 2>"$work/stderr" &
-    pid=$!
-    wait_for_window 600
+    wait_for_window "$!" 600
 }
 
 close_and_expect_clean_exit() {
     close_window 300
+    status=$?
     [ "$status" -eq 0 ] || fail "exit status $status after closing the window"
     [ -z "$(program_errors)" ] || fail "unexpected error output: $(program_errors)"
 }
@@ -60,6 +61,7 @@ red_pixels() { count 254 0 0 3 0 0 700 500; }
 flame_shows() { [ "$(red_pixels)" -gt 0 ]; }
 no_flame() { [ "$(red_pixels)" -eq 0 ]; }
 picture() { import -window "$(xdotool search --name "^$title\$")" rgb:- | cksum; }
+picture_differs_from() { [ "$(picture)" != "$1" ]; }
 
 # Every scenario has an X server, even those that open no window: the first program of a Wine
 # server gives its display to the desktop that all of them share.
@@ -74,8 +76,8 @@ report)
     ;;
 opens)
     start "$@"
-    set -- $(cat "$work/geometry")
-    [ "$3 $4" = "700 500" ] || fail "the client area is $3x$4, not 700x500"
+    read -r _ _ width height <"$work/geometry"
+    [ "$width $height" = "700 500" ] || fail "the client area is ${width}x$height, not 700x500"
     # Sent to a file, the report is complete while the window is still open.
     poll 50 report_is_in "$work/stdout" || fail "the report is not in the file with the window open"
     close_and_expect_clean_exit
@@ -86,7 +88,7 @@ scene)
     [ "$(count 195 195 195 3 0 0 350 250)" -gt 40 ] || fail "no ship near the top-left"
     no_flame || fail "a flame without thrust"
     before=$(picture)
-    poll 50 eval '[ "$(picture)" != "$before" ]' || fail "the picture does not move"
+    poll 50 picture_differs_from "$before" || fail "the picture does not move"
 
     # Keys go to the window that has the focus; with no window manager, the test gives it.
     xdotool windowfocus --sync "$(xdotool search --name "^$title\$")"
@@ -107,8 +109,7 @@ not-test)
 console)
     # Started with no standard handles at all, the program makes a console of its own.
     "$wine_run" --window "$consoleprobe" start "$corvexa" >"$work/probe" 2>"$work/stderr" &
-    pid=$!
-    wait_for_window 600
+    wait_for_window "$!" 600
     probed=$(head -n 1 "$work/probe" | tr -d '\r')
     "$wine_run" --window "$consoleprobe" read "$probed" "$work/console" ||
         fail "the program has no console"
