@@ -34,6 +34,10 @@ function(corvexa_web_targets)
         target_link_options(corvexa_tests PRIVATE ${corvexa_web_link} -sNODERAWFS=1 -fexceptions)
     endif()
 
+    if(TARGET corvexa_backend_check_platform)
+        target_link_options(corvexa_backend_check_platform PRIVATE ${corvexa_web_link})
+    endif()
+
     # A crowded world of live debris in the page, for the frame-rate figures.
     add_executable(corvexa_crowded EXCLUDE_FROM_ALL bench/web/crowded.cpp bench/scenes.cpp)
     target_include_directories(corvexa_crowded PRIVATE ${PROJECT_SOURCE_DIR}/tests)

@@ -1,5 +1,6 @@
 #include "headless/headless.h"
 
+#include "headless/accuracy.h"
 #include "headless/input.h"
 
 #include <algorithm>
@@ -11,6 +12,7 @@
 
 const char* const usageText =
     "usage: corvexa-headless [--frames N] [--seed S] [--keys FILE|-] [--every K | --final]\n"
+    "       corvexa-headless --accuracy | --accuracy-orbit\n"
     "\n"
     "Runs the Corvexa world without a window, 48 simulated seconds a frame, and writes a CSV\n"
     "report on standard output.\n"
@@ -20,6 +22,12 @@ const char* const usageText =
     "  --keys FILE  key script to replay; - reads it from standard input (default: no keys)\n"
     "  --every K    a row every K frames and for the last frame (default 1)\n"
     "  --final      only the last frame's row\n"
+    "  --accuracy   instead of a run, each satellite kind flown alone for one orbit under the\n"
+    "               game's step and under velocity Verlet, at 48, 24, 12 and 6 s, against\n"
+    "               Kepler's period for its starting energy\n"
+    "  --accuracy-orbit\n"
+    "               instead of a run, the points of one Crew Dragon orbit at 48 s under each\n"
+    "               method, then Kepler's ellipse (columns method, x_m, y_m)\n"
     "  --help       this text\n"
     "\n"
     "Key script: a frame number and its keys on each line; # starts a comment.\n"
@@ -30,7 +38,12 @@ const char* const usageText =
     "\n"
     "Columns: frame, seconds, satellites, parts, fragments, bullets, ship (1 while alive),\n"
     "created (bullets, parts and fragments made so far), breakups (objects destroyed so far),\n"
-    "energy (summed specific orbital energy of the live satellites, J/kg).\n";
+    "energy (summed specific orbital energy of the live satellites, J/kg).\n"
+    "\n"
+    "Accuracy columns: satellite, method (corvexa or verlet), step_s, kepler_period_s, period_s\n"
+    "(the first full turn about the Earth, interpolated between steps), period_error_pct,\n"
+    "energy_gain_per_orbit_pct (the energy at that moment less the starting energy, in percent\n"
+    "of its size: positive when the orbit grew).\n";
 
 namespace {
 
@@ -56,7 +69,9 @@ Options parseOptions(const std::vector<std::string>& arguments) {
         }
         const bool takesValue =
             option == "--frames" || option == "--seed" || option == "--keys" || option == "--every";
-        if (!takesValue && option != "--final") {
+        const bool flag =
+            option == "--final" || option == "--accuracy" || option == "--accuracy-orbit";
+        if (!takesValue && !flag) {
             throw InputError(option.rfind('-', 0) == 0 ? "unknown option '" + option + "'"
                                                        : "unexpected argument '" + option + "'");
         }
@@ -64,8 +79,11 @@ Options parseOptions(const std::vector<std::string>& arguments) {
             throw InputError(option + " is given twice");
         }
         seen.push_back(option);
-        if (option == "--final") {
-            options.finalOnly = true;
+        if (flag) {
+            bool& set = option == "--final"      ? options.finalOnly
+                        : option == "--accuracy" ? options.accuracy
+                                                 : options.accuracyOrbit;
+            set = true;
             continue;
         }
         if (i + 1 == arguments.size()) {
@@ -91,6 +109,16 @@ Options parseOptions(const std::vector<std::string>& arguments) {
     };
     if (given("--every") && given("--final")) {
         throw InputError("--every and --final do not go together");
+    }
+    if (options.accuracy && options.accuracyOrbit) {
+        throw InputError("--accuracy and --accuracy-orbit do not go together");
+    }
+    // The accuracy reports fly the satellites alone: nothing of a run applies to them.
+    const std::string report = options.accuracy ? "--accuracy" : "--accuracy-orbit";
+    for (const char* other : {"--frames", "--seed", "--keys", "--every", "--final"}) {
+        if ((options.accuracy || options.accuracyOrbit) && given(other)) {
+            throw InputError(report + " and " + other + " do not go together");
+        }
     }
     return options;
 }
@@ -130,6 +158,11 @@ int headlessMain(const std::vector<std::string>& arguments, std::istream& in, st
         const Options options = parseOptions(arguments);
         if (options.help) {
             out << usageText;
+            return 0;
+        }
+        if (options.accuracy || options.accuracyOrbit) {
+            (options.accuracy ? writeAccuracy : writeAccuracyOrbit)(out);
+            out.flush();
             return 0;
         }
         KeyScript script;

@@ -18,6 +18,8 @@ struct Options {
     std::string keysPath; // empty: no keys; "-": standard input
     long long every = 1;
     bool finalOnly = false;
+    bool accuracy = false;      // the step's accuracy table instead of a run
+    bool accuracyOrbit = false; // one orbit's points under each method instead of a run
     bool help = false;
 };
 

@@ -1,5 +1,7 @@
 #include "headless/session.h"
 
+#include "headless/accuracy.h"
+
 #include "objects/bullet.h"
 #include "objects/fragment.h"
 #include "objects/part.h"
@@ -7,7 +9,6 @@
 
 #include "graphics/graphics.h"
 
-#include <cmath>
 #include <cstdlib>
 #include <utility>
 
@@ -47,14 +48,6 @@ template <typename T> bool brokeBeforeItsTime(const T& object) {
     return !object.isAlive() && object.getLife() > 0;
 }
 
-double specificEnergy(const Satellite& satellite) {
-    const double x = satellite.getPosition().getMetersX();
-    const double y = satellite.getPosition().getMetersY();
-    const double dx = satellite.getVelocity().getDX();
-    const double dy = satellite.getVelocity().getDY();
-    return (dx * dx + dy * dy) / 2.0 - earthMu / std::sqrt(x * x + y * y);
-}
-
 } // namespace
 
 Census takeCensus(const HeadlessSession& session) {
@@ -66,7 +59,7 @@ Census takeCensus(const HeadlessSession& session) {
     for (const Satellite* pSatellite : world.getSatellites()) {
         if (pSatellite->isAlive()) {
             ++census.satellites;
-            census.energy += specificEnergy(*pSatellite);
+            census.energy += specificEnergy(pSatellite->getPosition(), pSatellite->getVelocity());
         } else {
             ++census.breakUps;
         }

@@ -51,6 +51,9 @@ errors)
     expect_error "--seed 99999999999999999999 is too large (at most 4294967295)" \
         --seed 99999999999999999999
     expect_error "$dir/none.keys: cannot be opened" --keys "$dir/none.keys"
+    expect_error "--accuracy and --keys do not go together" --keys "$keys" --accuracy
+    expect_error "--accuracy-orbit and --final do not go together" --accuracy-orbit --final
+    expect_error "--accuracy and --accuracy-orbit do not go together" --accuracy-orbit --accuracy
     printf '10 space\n# aim\n20 +left jump\n' >"$dir/bad.keys"
     expect_error "$dir/bad.keys:3: unknown key 'jump'; the keys are left right up down space home a d s w" \
         --keys "$dir/bad.keys"
