@@ -2,6 +2,7 @@
 //
 //   build/bench/bench/corvexa_bench --benchmark_filter=...
 
+#include "platform/platform.h"
 #include "scenes.h"
 
 #include "objects/bullet.h"
@@ -181,7 +182,7 @@ BENCHMARK(pairsByGrid)->RangeMultiplier(2)->Range(8, 256);
 
 int main(int argc, char** argv) {
     Position::setZoom(runningZoom);
-    std::srand(1);
+    platform::seedRandom(1);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
         return 1;

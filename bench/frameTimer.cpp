@@ -3,6 +3,7 @@
 //
 //   corvexa_frame_timer [objects] [frames]     (defaults: 10000 objects, 200 frames)
 
+#include "platform/platform.h"
 #include "scenes.h"
 
 #include "physics/constants.h"
@@ -28,7 +29,7 @@ int main(int argc, char** argv) {
 
     int toolkitArgc = 1;
     WindowInterface ui(toolkitArgc, argv, windowTitle, runningUpperRight());
-    std::srand(1);
+    platform::seedRandom(1);
 
     Simulator world;
     for (auto& pMote : makeRings(static_cast<std::size_t>(objects), 7, true)) {

@@ -27,12 +27,18 @@ function(corvexa_web_targets)
 
     # The unit tests run under node, with the real file system for the files they read. The
     # headless runner reports bad input by exceptions, which Emscripten catches only when asked.
+    target_compile_options(corvexa_headless PRIVATE -fexceptions)
     if(TARGET corvexa_tests)
-        foreach(target corvexa_tests corvexa_headless gtest gtest_main)
+        foreach(target corvexa_tests gtest gtest_main)
             target_compile_options(${target} PRIVATE -fexceptions)
         endforeach()
         target_link_options(corvexa_tests PRIVATE ${corvexa_web_link} -sNODERAWFS=1 -fexceptions)
     endif()
+
+    # The headless runner under node, reading its key scripts from the real file system.
+    target_compile_options(corvexa-headless PRIVATE -fexceptions)
+    target_link_options(corvexa-headless PRIVATE -sENVIRONMENT=node -sNODERAWFS=1
+                        -sALLOW_MEMORY_GROWTH=1 -fexceptions "SHELL:--pre-js ${corvexa_web_page}/node.js")
 
     if(TARGET corvexa_backend_check_platform)
         target_link_options(corvexa_backend_check_platform PRIVATE ${corvexa_web_link})

@@ -6,6 +6,7 @@
 #include "objects/fragment.h"
 #include "objects/part.h"
 #include "physics/constants.h"
+#include "platform/platform.h"
 
 #include "graphics/graphics.h"
 
@@ -14,7 +15,7 @@
 
 HeadlessSession::Start::Start(unsigned int seed) : savedZoom(Position::getZoom()) {
     Position::setZoom(metersPerPixel);
-    std::srand(seed);
+    platform::seedRandom(seed);
     // The key state is process-wide; a session starts with nothing held, whatever ran before.
     for (const int code :
          {graphics::keyLeft, graphics::keyRight, graphics::keyUp, graphics::keyDown}) {
@@ -35,8 +36,9 @@ void HeadlessSession::runFrame() {
     for (; nextEvent < events.size() && events[nextEvent].frame <= frame + 1; ++nextEvent) {
         WindowInterface::keyEvent(events[nextEvent].code, events[nextEvent].pressed);
     }
-    world.handleInput(ui);
-    world.advance();
+    // Drawn as the window draws it, through whatever backend the program links: the ship's
+    // flame draws random numbers, and the fragments made after it must get the window's.
+    world.update(ui);
     WindowInterface::endFrameKeys();
     ++frame;
 }

@@ -5,8 +5,8 @@
 #include "window/uiInteract.h"
 
 // The world of the window program, driven frame by frame without a window: the same key
-// state, the same input and advance, the same key ageing at the end of each frame, and no
-// drawing.
+// state, the same frame (input, advance and drawing, which the program's backend answers), and
+// the same key ageing at the end of each frame.
 class HeadlessSession {
 public:
     static constexpr double metersPerPixel = 100000.0; // the window program's running scale

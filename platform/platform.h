@@ -4,6 +4,7 @@
 
 // The few services the program takes from the operating system, one implementation file per
 // platform, chosen by the build: platform_posix.cpp, platform_windows.cpp, platform_web.cpp.
+// The random numbers are the program's own and alike everywhere (random.cpp).
 namespace platform {
 
 // Milliseconds of wall time since the process started.
@@ -14,5 +15,10 @@ void sleepMilliseconds(unsigned int milliseconds);
 
 // Gives standard output a console when the process started without one.
 void ensureConsole();
+
+// The process's random numbers, 0 to RandomSequence::max (randomSequence.h), the same sequence
+// for a seed on every platform.
+void seedRandom(unsigned int seed);
+int nextRandom();
 
 } // namespace platform

@@ -1,6 +1,8 @@
 #include "ui/uiDraw.h"
 
 #include "graphics/graphics.h"
+#include "platform/platform.h"
+#include "platform/randomSequence.h"
 
 #include <cassert>
 #include <cmath>
@@ -83,14 +85,15 @@ void drawRect(const Position& center, const Position& offset, const ColorRect& r
 
 int random(int min, int max) {
     assert(min < max);
-    const int num = min + (std::rand() % (max - min));
+    const int num = min + (platform::nextRandom() % (max - min));
     assert(min <= num && num <= max);
     return num;
 }
 
 double random(double min, double max) {
     assert(min <= max);
-    const double num = min + (static_cast<double>(std::rand()) / RAND_MAX) * (max - min);
+    const double num =
+        min + (static_cast<double>(platform::nextRandom()) / RandomSequence::max) * (max - min);
     assert(min <= num && num <= max);
     return num;
 }

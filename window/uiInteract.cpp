@@ -60,7 +60,7 @@ void WindowInterface::initialize(int argc, char** argv, const char* title,
     if (initialized) {
         return;
     }
-    std::srand(static_cast<unsigned int>(std::time(nullptr)));
+    platform::seedRandom(static_cast<unsigned int>(std::time(nullptr)));
 
     int argcCopy = argc;
     graphics::init(&argcCopy, argv);

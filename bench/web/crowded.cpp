@@ -1,6 +1,7 @@
 // The page's world crowded with 1 000 live debris objects on sixteen rings, which survive their
 // break-ups, for the frame rate of a busy picture in the browser (bench/web/fps.js).
 
+#include "platform/platform.h"
 #include "bench/scenes.h"
 
 #include "physics/constants.h"
@@ -18,7 +19,7 @@ constexpr std::size_t debris = 1000;
 
 int main(int argc, char** argv) {
     WindowInterface ui(argc, argv, windowTitle, runningUpperRight());
-    std::srand(1);
+    platform::seedRandom(1);
 
     // Static: the page keeps the world after main has handed the thread to the browser.
     static Simulator world;

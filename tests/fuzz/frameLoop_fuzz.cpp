@@ -6,6 +6,7 @@
 // 0x40-0x5F special key down, 0x60-0x7F special key up (each followed by the key's byte),
 // anything else a frame, after the clock has moved on by the low five bits in milliseconds.
 
+#include "platform/platform.h"
 #include "physics/constants.h"
 #include "selfcheck/runSelfChecks.h"
 #include "simulation/simulator.h"
@@ -116,7 +117,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     glrec::setRecording(false);
     fakeplatform::reset();
     WindowInterface ui(argc, argv, windowTitle, runningUpperRight());
-    std::srand(static_cast<unsigned int>(size));
+    platform::seedRandom(static_cast<unsigned int>(size));
     {
         Simulator world{};
         input = Input{data, size, 1 + length, &world};

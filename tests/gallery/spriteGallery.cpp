@@ -1,6 +1,7 @@
 // Every sprite on one grid, drawn with the real toolkit, for judging them by eye.
 // Not a test: it opens a window and runs until the window is closed.
 
+#include "platform/platform.h"
 #include "physics/constants.h"
 #include "ui/uiDraw.h"
 
@@ -43,7 +44,7 @@ void display() {
     glClear(GL_COLOR_BUFFER_BIT);
     resetColor();
     // The flame flickers by design; a fixed seed keeps every picture the same.
-    std::srand(1);
+    platform::seedRandom(1);
     const Position none;
 
     drawWholeSatellites(rowWhole, 0.0);

@@ -4,6 +4,8 @@
 #include "headless/session.h"
 #include "physics/constants.h"
 
+#include "support/quietDrawing.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -12,6 +14,8 @@
 #include <sstream>
 #include <string>
 #include <vector>
+
+using Accuracy = QuietDrawing;
 
 namespace {
 
@@ -26,7 +30,7 @@ double periodErrorPct(const SatelliteKind& kind, Method method, double step) {
 
 } // namespace
 
-TEST(Accuracy, TheGameStepEndsEachOrbitWhereTheWorldsOwnSatelliteIs) {
+TEST_F(Accuracy, TheGameStepEndsEachOrbitWhereTheWorldsOwnSatelliteIs) {
     std::vector<OrbitMeasure> orbits;
     long long longest = 0;
     for (const SatelliteKind& kind : satelliteKinds()) {
@@ -52,7 +56,7 @@ TEST(Accuracy, TheGameStepEndsEachOrbitWhereTheWorldsOwnSatelliteIs) {
     EXPECT_EQ(compared, 4);
 }
 
-TEST(Accuracy, KeplersPeriodOfACircularOrbitIsTwoPiRootOfRCubedOverMu) {
+TEST_F(Accuracy, KeplersPeriodOfACircularOrbitIsTwoPiRootOfRCubedOverMu) {
     for (const double r : {earthRadius + 400000.0, 26560000.0, 42164000.0}) {
         const double energy =
             specificEnergy(Position(0.0, r), Velocity(std::sqrt(earthMu / r), 0.0));
@@ -60,7 +64,7 @@ TEST(Accuracy, KeplersPeriodOfACircularOrbitIsTwoPiRootOfRCubedOverMu) {
     }
 }
 
-TEST(Accuracy, VerletKeepsTheEnergyAndEachMethodShowsItsOrder) {
+TEST_F(Accuracy, VerletKeepsTheEnergyAndEachMethodShowsItsOrder) {
     // The energy swings within each turn, most for the Crew Dragon, whose perigee is lowest, but
     // the swing does not grow: averaged over a turn, it is the same after a hundred orbits.
     for (const SatelliteKind& kind : satelliteKinds()) {
@@ -95,7 +99,7 @@ TEST(Accuracy, VerletKeepsTheEnergyAndEachMethodShowsItsOrder) {
     }
 }
 
-TEST(Accuracy, TheGameStepAtFortyEightSecondsGivesTheTableOfTheReadme) {
+TEST_F(Accuracy, TheGameStepAtFortyEightSecondsGivesTheTableOfTheReadme) {
     struct Row {
         double periodErrorPct;
         double energyGainPct;

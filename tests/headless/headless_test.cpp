@@ -2,11 +2,15 @@
 
 #include "headless/input.h"
 
+#include "support/quietDrawing.h"
+
 #include <gtest/gtest.h>
 
 #include <sstream>
 #include <string>
 #include <vector>
+
+using HeadlessMain = QuietDrawing;
 
 namespace {
 
@@ -79,7 +83,7 @@ TEST(HeadlessOptions, RejectsBadCommandLinesWithAClearMessage) {
     EXPECT_EQ(errorOf({"--every", "1", "--final"}), "--every and --final do not go together");
 }
 
-TEST(HeadlessMain, BadInputEndsWithStatusTwoAMessageAndNoReport) {
+TEST_F(HeadlessMain, BadInputEndsWithStatusTwoAMessageAndNoReport) {
     const Outcome badOption = runMain({"--seed", "x"});
     EXPECT_EQ(badOption.status, 2);
     EXPECT_EQ(badOption.out, "");
@@ -102,7 +106,7 @@ TEST(HeadlessMain, BadInputEndsWithStatusTwoAMessageAndNoReport) {
     EXPECT_EQ(help.err, "");
 }
 
-TEST(HeadlessMain, WritesTheHeaderThenTheChosenRows) {
+TEST_F(HeadlessMain, WritesTheHeaderThenTheChosenRows) {
     const std::string header =
         "frame,seconds,satellites,parts,fragments,bullets,ship,created,breakups,energy\n";
     const Outcome every = runMain({"--frames", "7", "--every", "3"});

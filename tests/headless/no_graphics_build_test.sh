@@ -32,4 +32,4 @@ if grep -l -E '/(GL|GLES2)/[a-z]*\.h' $depfiles; then
 fi
 echo "$(echo "$depfiles" | wc -l) objects, none reads a GL, GLU or GLUT header"
 
-"$here/digest_test.sh" glibc "$source_dir/headless/cascade.keys" "$build/corvexa-headless"
+"$here/digest_test.sh" "$source_dir/headless/cascade.keys" "$build/corvexa-headless"

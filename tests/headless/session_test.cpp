@@ -5,12 +5,22 @@
 #include "support/scopedZoom.h"
 #include "headless/headless.h"
 
+#include "physics/constants.h"
+#include "platform/platform.h"
+#include "support/fakePlatform.h"
+#include "support/quietDrawing.h"
+#include "support/runningWindow.h"
+#include "support/windowProbe.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <sstream>
 #include <string>
 #include <vector>
+
+using HeadlessRun = QuietDrawing;
+using Session = QuietDrawing;
 
 namespace {
 
@@ -83,7 +93,7 @@ Counts countsOf(const Census& census) {
 
 } // namespace
 
-TEST(HeadlessRun, ABulletFiredInTheFirstFrameExpiresAfterItsSeventiethStep) {
+TEST_F(HeadlessRun, ABulletFiredInTheFirstFrameExpiresAfterItsSeventiethStep) {
     const auto rows = rowsOf(report(1, 80, "1 space\n"));
     ASSERT_EQ(rows.size(), 81U);
     EXPECT_EQ(rows[0][bulletsColumn], "0");
@@ -101,7 +111,7 @@ TEST(HeadlessRun, ABulletFiredInTheFirstFrameExpiresAfterItsSeventiethStep) {
     }
 }
 
-TEST(HeadlessRun, LeftAloneTheShipMeetsAGpsSatelliteWhosePartsBreakInTheNextFrame) {
+TEST_F(HeadlessRun, LeftAloneTheShipMeetsAGpsSatelliteWhosePartsBreakInTheNextFrame) {
     const auto rows = rowsOf(report(1, 400));
     ASSERT_EQ(rows.size(), 401U);
     const auto counts = [&rows](int frame) {
@@ -137,7 +147,7 @@ TEST(HeadlessRun, LeftAloneTheShipMeetsAGpsSatelliteWhosePartsBreakInTheNextFram
     EXPECT_EQ(rows[400][fragmentsColumn], "0");
 }
 
-TEST(HeadlessRun, TheSameSeedRepeatsTheRunAndAnotherSeedChangesTheCascade) {
+TEST_F(HeadlessRun, TheSameSeedRepeatsTheRunAndAnotherSeedChangesTheCascade) {
     const std::string first = report(1, 300);
     EXPECT_EQ(report(1, 300), first);
     const std::string other = report(2, 300);
@@ -150,7 +160,7 @@ TEST(HeadlessRun, TheSameSeedRepeatsTheRunAndAnotherSeedChangesTheCascade) {
     }
 }
 
-TEST(HeadlessSession, ReplaysKeysAsTheWindowDeliversThem) {
+TEST_F(Session, ReplaysKeysAsTheWindowDeliversThem) {
     HeadlessSession session(1, scriptOf("2 +left\n4 -left\n5 down\n6 space\n7 home\n"));
     const Ship& ship = session.getWorld().getShip();
     const auto& objects = session.getWorld().getDynamicObjects();
@@ -185,7 +195,7 @@ TEST(HeadlessSession, ReplaysKeysAsTheWindowDeliversThem) {
     EXPECT_EQ(session.getFrame(), 9);
 }
 
-TEST(HeadlessSession, StartsFromNoKeysAtTheRunningScaleAndPutsTheScaleBack) {
+TEST_F(Session, StartsFromNoKeysAtTheRunningScaleAndPutsTheScaleBack) {
     const ScopedZoom zoom(200000.0);
     {
         HeadlessSession leaver(1, scriptOf("1 +right +down space\n"));
@@ -203,7 +213,7 @@ TEST(HeadlessSession, StartsFromNoKeysAtTheRunningScaleAndPutsTheScaleBack) {
     EXPECT_TRUE(session.getWorld().getDynamicObjects().empty());
 }
 
-TEST(HeadlessSession, AShotHubbleBreaksIntoFourPartsThatPairOffIntoNineFragments) {
+TEST_F(Session, AShotHubbleBreaksIntoFourPartsThatPairOffIntoNineFragments) {
     HeadlessSession session(5);
     Simulator& world = session.getWorld();
     const Census start = takeCensus(session);
@@ -227,4 +237,75 @@ TEST(HeadlessSession, AShotHubbleBreaksIntoFourPartsThatPairOffIntoNineFragments
     EXPECT_EQ(countsOf(scattered), (Counts{9, 0, 9, 0, 1, 14, 6}));
     EXPECT_EQ(scattered.frame, 2);
     EXPECT_EQ(scattered.seconds, 96.0);
+}
+
+namespace {
+
+// The window program's own loop, as the toolkit runs it: key callbacks between frames, then
+// the idle function, through the recording backend.
+struct WindowRun {
+    const std::vector<KeyEvent>* events = nullptr;
+    long long frames = 0;
+};
+WindowRun windowRun;
+
+void windowLoop() {
+    const std::vector<KeyEvent>& events = *windowRun.events;
+    std::size_t next = 0;
+    for (long long frame = 1; frame <= windowRun.frames; ++frame) {
+        for (; next < events.size() && events[next].frame <= frame; ++next) {
+            const KeyEvent& event = events[next];
+            if (event.code == ' ') {
+                (event.pressed ? glrec::toolkit().keyboard : glrec::toolkit().keyboardUp)(' ', 0,
+                                                                                          0);
+            } else {
+                (event.pressed ? glrec::toolkit().special : glrec::toolkit().specialUp)(event.code,
+                                                                                        0, 0);
+            }
+        }
+        glrec::toolkit().idle();
+    }
+}
+
+} // namespace
+
+// The ship's flame draws random numbers in every frame it shows; the fragments of a later
+// break-up draw theirs after them. The headless runner must draw as the window does to give
+// them the window's numbers.
+TEST_F(Session, FollowsTheWindowsFramesThroughThrustAndBreakUps) {
+    const KeyScript script = scriptOf("1 +right\n11 -right +down\n21 -down +left space\n"
+                                      "32 space\n43 space\n54 space\n65 space\n76 space\n");
+    constexpr long long frames = 400;
+
+    HeadlessSession session(1, script);
+    for (long long frame = 0; frame < frames; ++frame) {
+        session.runFrame();
+    }
+    const Census headless = takeCensus(session);
+    ASSERT_GT(headless.breakUps, 0);
+
+    fakeplatform::reset();
+    WindowProbe::reset();
+    char name[] = "corvexa";
+    char* argv[] = {name, nullptr};
+    WindowInterface ui(1, argv, windowTitle, runningUpperRight());
+    platform::seedRandom(1);
+    Simulator world;
+    windowRun = {&script.getEvents(), frames};
+    glrec::toolkit().mainLoop = windowLoop;
+    ui.run(updateWorld, &world);
+    WindowProbe::reset();
+
+    const auto& expected = session.getWorld().getDynamicObjects();
+    const auto& actual = world.getDynamicObjects();
+    ASSERT_EQ(actual.size(), expected.size());
+    for (std::size_t i = 0; i < actual.size(); ++i) {
+        EXPECT_EQ(actual[i]->isAlive(), expected[i]->isAlive()) << "object " << i;
+        EXPECT_EQ(actual[i]->getPosition().getMetersX(), expected[i]->getPosition().getMetersX())
+            << "object " << i;
+        EXPECT_EQ(actual[i]->getPosition().getMetersY(), expected[i]->getPosition().getMetersY())
+            << "object " << i;
+    }
+    EXPECT_EQ(world.getShip().getPosition().getMetersX(),
+              session.getWorld().getShip().getPosition().getMetersX());
 }

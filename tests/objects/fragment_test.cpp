@@ -1,5 +1,8 @@
 #include "objects/fragment.h"
 
+#include "platform/platform.h"
+#include "platform/randomSequence.h"
+
 #include "physics/constants.h"
 #include "support/doubles.h"
 #include "support/glRecorder.h"
@@ -21,7 +24,7 @@ namespace {
 constexpr double halfPi = twoPi / 4.0;
 
 double uniform(double min, double max) {
-    return min + (static_cast<double>(std::rand()) / RAND_MAX) * (max - min);
+    return min + (static_cast<double>(platform::nextRandom()) / RandomSequence::max) * (max - min);
 }
 
 struct Box {
@@ -84,12 +87,12 @@ TEST(Fragment, RandomConstructorDrawsSpinLifeSpeedDirectionInThatOrder) {
     for (const unsigned seed : {1U, 42U, 2024U, 31337U}) {
         SCOPED_TRACE(testing::Message() << "seed " << seed);
         scriptedrand::reset(); // a script left by another test would skew these draws
-        std::srand(seed);
+        platform::seedRandom(seed);
         const Fragment fragment(origin, start);
 
-        std::srand(seed);
+        platform::seedRandom(seed);
         const double spin = uniform(-0.5, 0.5);
-        const int life = 50 + std::rand() % 50;
+        const int life = 50 + platform::nextRandom() % 50;
         const double speed = uniform(5000.0, 9000.0);
         const double direction = uniform(0.0, twoPi);
 

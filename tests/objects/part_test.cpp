@@ -1,5 +1,7 @@
 #include "objects/part.h"
 
+#include "platform/platform.h"
+
 #include "objects/fragment.h"
 #include "physics/constants.h"
 #include "support/doubles.h"
@@ -92,7 +94,7 @@ TEST(Part, EachPieceHasTheRadiusAndFragmentCountOfItsKind) {
 
 TEST(Part, DestroyAppendsItsFragmentsBehindEarlierDebris) {
     const ScopedZoom zoom(runningZoom);
-    std::srand(7);
+    platform::seedRandom(7);
     for (const PieceRow& row : pieces) {
         SCOPED_TRACE(row.name);
         const std::unique_ptr<Part> pPart =

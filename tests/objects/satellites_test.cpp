@@ -1,5 +1,7 @@
 #include "objects/satellites.h"
 
+#include "platform/platform.h"
+
 #include "objects/fragment.h"
 #include "objects/part.h"
 #include "physics/constants.h"
@@ -170,7 +172,7 @@ TEST(SatelliteSputnik, BreaksIntoFourRandomFragmentsFourPixelsOut) {
     debris.items.push_back(pEarlier);
 
     scriptedrand::reset(); // a script left by another test would skew these draws
-    std::srand(2024);
+    platform::seedRandom(2024);
     sputnik.destroy(debris.items);
 
     EXPECT_FALSE(sputnik.isAlive());
@@ -178,7 +180,7 @@ TEST(SatelliteSputnik, BreaksIntoFourRandomFragmentsFourPixelsOut) {
     EXPECT_EQ(debris.items[0], pEarlier);
 
     // The same seed gives the same four draws when the fragments are made directly.
-    std::srand(2024);
+    platform::seedRandom(2024);
     for (std::size_t i = 1; i < debris.items.size(); ++i) {
         SCOPED_TRACE(testing::Message() << "fragment " << i);
         const auto* pFragment = dynamic_cast<const Fragment*>(debris.items[i]);

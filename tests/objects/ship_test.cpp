@@ -1,5 +1,7 @@
 #include "objects/ship.h"
 
+#include "platform/platform.h"
+
 #include "objects/bullet.h"
 #include "physics/constants.h"
 #include "support/doubles.h"
@@ -165,7 +167,7 @@ TEST(Ship, DeadShipStaysPutAndHiddenButStillSteersAndFires) {
 
 TEST(Ship, DrawsItsNoseWhereItPointsAndTheFlameOnlyWhileThrusting) {
     const ScopedZoom zoom(runningZoom);
-    std::srand(3); // the flame's tips are random
+    platform::seedRandom(3); // the flame's tips are random
     Ship ship;
 
     EXPECT_NEAR(hullReach(ship, 0.0), 18.0, 1e-3);

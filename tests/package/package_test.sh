@@ -76,7 +76,7 @@ done
 # The installed programs run from where they were put, with the system's own libraries.
 env -u DISPLAY "$top/tests/e2e/report_test.sh" "$usr/games/corvexa" \
     "$top/tests/e2e/expected_report.txt" --test || fail "the installed corvexa --test"
-env -u DISPLAY "$top/tests/headless/digest_test.sh" glibc "$usr/share/corvexa/cascade.keys" \
+env -u DISPLAY "$top/tests/headless/digest_test.sh" "$usr/share/corvexa/cascade.keys" \
     "$usr/games/corvexa-headless" || fail "the installed corvexa-headless"
 "$usr/share/corvexa/plot-cascade" >/dev/null 2>&1
 [ $? -eq 2 ] || fail "the installed plot-cascade does not answer with its usage"

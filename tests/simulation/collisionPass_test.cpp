@@ -1,5 +1,7 @@
 #include "simulation/collisionPass.h"
 
+#include "platform/platform.h"
+
 #include "objects/bullet.h"
 #include "objects/part.h"
 #include "physics/constants.h"
@@ -252,12 +254,12 @@ TEST(CollisionPass, AWorldRunsFrameForFrameLikeTheLoopOverItsWholeHistory) {
     Simulator reference;
     crowdOrbits(shipped);
     crowdOrbits(reference);
-    std::srand(11);
+    platform::seedRandom(11);
     for (int frame = 0; frame < 90; ++frame) {
         shipped.advancePopulation(timeStep);
         shipped.checkCollisions(nullptr);
     }
-    std::srand(11);
+    platform::seedRandom(11);
     for (int frame = 0; frame < 90; ++frame) {
         advanceEveryEntry(reference, timeStep);
         referenceCheckCollisions(reference, nullptr);

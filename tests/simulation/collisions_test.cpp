@@ -1,5 +1,7 @@
 #include "simulation/simulator.h"
 
+#include "platform/platform.h"
+
 #include "objects/fragment.h"
 #include "objects/part.h"
 #include "physics/constants.h"
@@ -47,7 +49,7 @@ protected:
     CollisionTest() : zoom(100000.0) {
         destroyed.clear();
         deletions = 0;
-        std::srand(3);
+        platform::seedRandom(3);
     }
     Probe* add(const char* name, double x, double y, double radius, int pieces = 0) {
         auto* pProbe = new Probe(name, x, y, radius, pieces);

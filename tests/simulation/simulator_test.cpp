@@ -1,5 +1,7 @@
 #include "simulation/simulator.h"
 
+#include "platform/platform.h"
+
 #include "objects/bullet.h"
 #include "objects/part.h"
 #include "support/glRecorder.h"
@@ -18,7 +20,7 @@ protected:
     SimulatorTest() : zoom(100000.0) {
         WindowProbe::reset();
         glrec::reset();
-        std::srand(1);
+        platform::seedRandom(1);
     }
     ~SimulatorTest() override { WindowProbe::reset(); }
 

@@ -1,5 +1,7 @@
 #include "simulation/simulator.h"
 
+#include "platform/platform.h"
+
 #include "objects/bullet.h"
 #include "objects/fragment.h"
 #include "objects/part.h"
@@ -266,7 +268,7 @@ TEST(Soak, TwentyThousandFramesOfRandomKeysKeepTheWorldSound) {
     char* argv[] = {name, nullptr};
     WindowInterface ui(1, argv, windowTitle, runningUpperRight());
     // The window seeds from the clock; the run must not depend on when it ran.
-    std::srand(7);
+    platform::seedRandom(7);
     {
         Simulator world;
         WorldWatch watch(world);

@@ -1,14 +1,14 @@
 #pragma once
 
-// The C library's rand, with the option to script what it returns next; once the script is
-// used up it answers from the real generator again, so srand keeps its meaning.
+// The platform's random numbers, with the option to script what they return next; once the
+// script is used up they come from the program's generator again, so seeding keeps its meaning.
 
 #include <initializer_list>
 
 namespace scriptedrand {
 
 void script(std::initializer_list<int> values);
-// How many times rand was called since the last reset.
+// How many numbers were drawn since the last reset.
 int callCount();
 void reset();
 

@@ -1,5 +1,8 @@
 #include "ui/uiDraw.h"
 
+#include "platform/platform.h"
+#include "platform/randomSequence.h"
+
 #include "support/glRecorder.h"
 #include "support/scopedZoom.h"
 #include "support/scriptedRand.h"
@@ -310,14 +313,14 @@ TEST_F(OgstreamSprite, ShipFlameDrawsFromTheGeneratorOnlyWhileThrusting) {
               (std::vector<graphics::Mode>{graphics::triangleFan, graphics::quads}));
 
     for (unsigned seed = 1; seed <= 20; ++seed) {
-        std::srand(seed);
+        platform::seedRandom(seed);
         const auto thrusting = drawn([&](ogstream& g) { g.drawShip(center, 0.0, true); });
-        const int afterThrusting = std::rand();
-        std::srand(seed);
+        const int afterThrusting = platform::nextRandom();
+        platform::seedRandom(seed);
         for (int i = 0; i < 4; ++i) {
-            std::rand();
+            platform::nextRandom();
         }
-        EXPECT_EQ(afterThrusting, std::rand()) << "seed " << seed;
+        EXPECT_EQ(afterThrusting, platform::nextRandom()) << "seed " << seed;
 
         ASSERT_EQ(modesOf(thrusting),
                   (std::vector<graphics::Mode>{graphics::triangleFan, graphics::triangles,
@@ -335,7 +338,7 @@ TEST_F(OgstreamSprite, ShipFlameDrawsFromTheGeneratorOnlyWhileThrusting) {
 
 TEST_F(OgstreamSprite, ShipFlameTipTakesItsHeightBeforeItsSideways) {
     // Lowest height, rightmost; then highest height, leftmost.
-    scriptedrand::script({0, RAND_MAX, RAND_MAX, 0});
+    scriptedrand::script({0, RandomSequence::max, RandomSequence::max, 0});
     const auto ship = drawn([&](ogstream& g) { g.drawShip(center, 0.0, true); });
     EXPECT_EQ(scriptedrand::callCount(), 4);
     expectVertices(ship.at(1), {{cx - 3, cy - 9},

@@ -1,5 +1,8 @@
 #include "ui/uiDraw.h"
 
+#include "platform/platform.h"
+#include "platform/randomSequence.h"
+
 #include "support/glRecorder.h"
 #include "support/scriptedRand.h"
 
@@ -154,23 +157,23 @@ TEST_F(DrawTest, RectCornersGoInStoredOrderWithTheOffsetTurned) {
 }
 
 TEST_F(DrawTest, IntegerRandomNeverReachesMax) {
-    scriptedrand::script({0, 1, 2, 3, RAND_MAX});
+    scriptedrand::script({0, 1, 2, 3, RandomSequence::max});
     EXPECT_EQ(random(0, 1), 0);
     EXPECT_EQ(random(0, 1), 0);
     EXPECT_EQ(random(50, 100), 52);
     EXPECT_EQ(random(50, 100), 53);
-    EXPECT_EQ(random(50, 100), 50 + RAND_MAX % 50);
+    EXPECT_EQ(random(50, 100), 50 + RandomSequence::max % 50);
 }
 
 TEST_F(DrawTest, RealRandomReachesBothEnds) {
-    scriptedrand::script({0, RAND_MAX, RAND_MAX / 2});
+    scriptedrand::script({0, RandomSequence::max, RandomSequence::max / 2});
     EXPECT_EQ(random(-5.0, 5.0), -5.0);
     EXPECT_EQ(random(-5.0, 5.0), 5.0);
     const double middle = random(-5.0, 5.0);
-    // Half of an odd RAND_MAX falls short of the middle by half a step of the generator.
-    EXPECT_NEAR(middle, 0.0, 10.0 / RAND_MAX);
+    // Half of an odd RandomSequence::max falls short of the middle by half a step of the generator.
+    EXPECT_NEAR(middle, 0.0, 10.0 / RandomSequence::max);
     EXPECT_EQ(random(3.0, 3.0), 3.0);
-    std::srand(7);
+    platform::seedRandom(7);
     for (int i = 0; i < 1000; ++i) {
         const double value = random(5000.0, 9000.0);
         ASSERT_GE(value, 5000.0);
