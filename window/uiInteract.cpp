@@ -130,7 +130,20 @@ void WindowInterface::endFrameKeys() {
     spacePressed = false;
 }
 
-bool WindowInterface::frameDue() { return platform::clockTicks() >= nextFrameTick; }
+namespace {
+
+// Ticks from now until the tick given, negative once it has passed. The clock is 32 bits of
+// milliseconds and wraps after 49.7 days: the difference taken modulo 2^32 and read as signed
+// keeps a due tick just across the wrap 33 ms away, not 4.29e9.
+std::int64_t ticksUntil(std::uint32_t tick) {
+    const std::uint32_t ahead = tick - platform::clockTicks();
+    return ahead <= 0x7FFFFFFFU ? static_cast<std::int64_t>(ahead)
+                                : static_cast<std::int64_t>(ahead) - 0x100000000LL;
+}
+
+} // namespace
+
+bool WindowInterface::frameDue() { return ticksUntil(nextFrameTick) <= 0; }
 
 void WindowInterface::scheduleNextFrame() {
     nextFrameTick = platform::clockTicks() + static_cast<int>(framePeriod * 1000);
@@ -147,8 +160,7 @@ void WindowInterface::displayFrame() {
     if (!frameDue()) {
         // The clock may reach the due tick between the two readings; a difference of zero
         // or less must not lengthen the wait.
-        const std::int64_t remaining =
-            static_cast<std::int64_t>(nextFrameTick) - platform::clockTicks();
+        const std::int64_t remaining = ticksUntil(nextFrameTick);
         const std::int64_t wholeSeconds = remaining > 0 ? remaining / 1000 : 0;
         platform::sleepMilliseconds(earlyFrameWait + static_cast<unsigned int>(wholeSeconds));
     }

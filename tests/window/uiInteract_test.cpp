@@ -151,6 +151,22 @@ TEST_F(WindowTest, WaitAddsWholeSecondsOfALongPeriod) {
     EXPECT_EQ(fakeplatform::sleeps(), std::vector<unsigned int>{40});
 }
 
+// After 49.7 days the millisecond clock wraps: a frame due just before it and checked just
+// after is late, and one due just after it and checked just before is early by a few ticks.
+TEST_F(WindowTest, FramesAcrossTheClocksWrapWaitAsAnyOther) {
+    open();
+    WindowProbe::setNextFrameTick(0xFFFFFFFBU);
+    fakeplatform::setClock(3);
+    frame();
+    EXPECT_TRUE(fakeplatform::sleeps().empty());
+    EXPECT_EQ(WindowProbe::getNextFrameTick(), 3U + 33U);
+
+    WindowProbe::setNextFrameTick(20);
+    fakeplatform::setClock(0xFFFFFFF0U);
+    frame();
+    EXPECT_EQ(fakeplatform::sleeps(), std::vector<unsigned int>{35});
+}
+
 TEST_F(WindowTest, WaitStaysBoundedWhenTheDueTickPassesBetweenReadings) {
     open();
     WindowProbe::setNextFrameTick(10000);
