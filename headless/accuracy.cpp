@@ -39,14 +39,6 @@ const std::vector<SatelliteKind>& satelliteKinds() {
     return kinds;
 }
 
-double specificEnergy(const Position& position, const Velocity& velocity) {
-    const double x = position.getMetersX();
-    const double y = position.getMetersY();
-    const double dx = velocity.getDX();
-    const double dy = velocity.getDY();
-    return (dx * dx + dy * dy) / 2.0 - earthMu / std::sqrt(x * x + y * y);
-}
-
 double keplerPeriod(double energy) {
     const double a = -earthMu / (2.0 * energy);
     return twoPi * std::sqrt(a * a * a / earthMu);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "objects/satellite.h"
+#include "session/census.h"
 
 #include <iosfwd>
 #include <memory>
@@ -23,9 +24,6 @@ struct SatelliteKind {
 
 // Sputnik, Hubble, GPS (one standing for the six), Starlink, Crew Dragon.
 const std::vector<SatelliteKind>& satelliteKinds();
-
-// v^2/2 - mu/r, J/kg.
-double specificEnergy(const Position& position, const Velocity& velocity);
 
 // From the semi-major axis that the energy gives, a = -mu / (2E); seconds.
 double keplerPeriod(double energy);

@@ -1,9 +1,12 @@
 #include "headless/headless.h"
 
 #include "headless/accuracy.h"
-#include "headless/input.h"
+#include "session/input.h"
 
 #include <algorithm>
+#include <cstring>
+#include <optional>
+#include <sstream>
 #include <cstdio>
 #include <fstream>
 #include <istream>
@@ -12,6 +15,8 @@
 
 const char* const usageText =
     "usage: corvexa-headless [--frames N] [--seed S] [--keys FILE|-] [--every K | --final]\n"
+    "                        [--save-replay FILE]\n"
+    "       corvexa-headless --verify FILE\n"
     "       corvexa-headless --accuracy | --accuracy-orbit\n"
     "\n"
     "Runs the Corvexa world without a window, 48 simulated seconds a frame, and writes a CSV\n"
@@ -19,9 +24,16 @@ const char* const usageText =
     "\n"
     "  --frames N   frames to run (default 10000)\n"
     "  --seed S     seed of the random numbers, 0 to 4294967295 (default 1)\n"
-    "  --keys FILE  key script to replay; - reads it from standard input (default: no keys)\n"
+    "  --keys FILE  key script or replay to play; - reads it from standard input (default: no\n"
+    "               keys); a replay brings its seed, unless --seed is given\n"
     "  --every K    a row every K frames and for the last frame (default 1)\n"
     "  --final      only the last frame's row\n"
+    "  --save-replay FILE\n"
+    "               also write the run as a replay, to watch it with corvexa --replay FILE\n"
+    "  --verify FILE\n"
+    "               play a replay to its end and check the world at each of its checks: exit\n"
+    "               status 0 when it matches, 1 when it differs, 2 for a file that is not a\n"
+    "               replay\n"
     "  --accuracy   instead of a run, each satellite kind flown alone for one orbit under the\n"
     "               game's step and under velocity Verlet, at 48, 24, 12 and 6 s, against\n"
     "               Kepler's period for its starting energy\n"
@@ -67,8 +79,9 @@ Options parseOptions(const std::vector<std::string>& arguments) {
             options.help = true;
             return options;
         }
-        const bool takesValue =
-            option == "--frames" || option == "--seed" || option == "--keys" || option == "--every";
+        const bool takesValue = option == "--frames" || option == "--seed" || option == "--keys" ||
+                                option == "--every" || option == "--verify" ||
+                                option == "--save-replay";
         const bool flag =
             option == "--final" || option == "--accuracy" || option == "--accuracy-orbit";
         if (!takesValue && !flag) {
@@ -97,6 +110,12 @@ Options parseOptions(const std::vector<std::string>& arguments) {
         } else if (option == "--seed") {
             options.seed = static_cast<unsigned int>(
                 parseWholeNumber(value, std::numeric_limits<unsigned int>::max(), option + " "));
+            options.seedGiven = true;
+        } else if (option == "--verify" || option == "--save-replay") {
+            if (value.empty()) {
+                throw InputError(option + " needs a file name");
+            }
+            (option == "--verify" ? options.verifyPath : options.saveReplayPath) = value;
         } else {
             if (value.empty()) {
                 throw InputError("--keys needs a file name, or - for standard input");
@@ -113,9 +132,17 @@ Options parseOptions(const std::vector<std::string>& arguments) {
     if (options.accuracy && options.accuracyOrbit) {
         throw InputError("--accuracy and --accuracy-orbit do not go together");
     }
+    // A replay brings its seed, keys and length.
+    for (const char* other : {"--frames", "--seed", "--keys", "--every", "--final", "--save-replay",
+                              "--accuracy", "--accuracy-orbit"}) {
+        if (!options.verifyPath.empty() && given(other)) {
+            throw InputError(std::string("--verify and ") + other + " do not go together");
+        }
+    }
     // The accuracy reports fly the satellites alone: nothing of a run applies to them.
     const std::string report = options.accuracy ? "--accuracy" : "--accuracy-orbit";
-    for (const char* other : {"--frames", "--seed", "--keys", "--every", "--final"}) {
+    for (const char* other :
+         {"--frames", "--seed", "--keys", "--every", "--final", "--save-replay"}) {
         if ((options.accuracy || options.accuracyOrbit) && given(other)) {
             throw InputError(report + " and " + other + " do not go together");
         }
@@ -136,8 +163,15 @@ void writeCsvRow(std::ostream& out, const Census& census) {
     out << row;
 }
 
-void runHeadless(const Options& options, const KeyScript& script, std::ostream& out) {
+void runHeadless(const Options& options, const KeyScript& script, std::ostream& out,
+                 std::ostream* replayOut) {
     HeadlessSession session(options.seed, script);
+    std::optional<ReplayWriter> writer;
+    if (replayOut != nullptr) {
+        writer.emplace(*replayOut, options.seed);
+    }
+    const auto& events = script.getEvents();
+    std::size_t nextEvent = 0;
     writeCsvHeader(out);
     for (;;) {
         const long long frame = session.getFrame();
@@ -148,9 +182,56 @@ void runHeadless(const Options& options, const KeyScript& script, std::ostream& 
         if (last) {
             break;
         }
+        for (; writer && nextEvent < events.size() && events[nextEvent].frame <= frame + 1;
+             ++nextEvent) {
+            writer->keyEvent(frame + 1, events[nextEvent].code, events[nextEvent].pressed);
+        }
         session.runFrame();
+        if (writer) {
+            writer->frameEnded(takeCensus(session));
+        }
+    }
+    if (writer) {
+        writer->end(takeCensus(session));
     }
 }
+
+int verifyReplay(const Replay& replay, std::ostream& out) {
+    HeadlessSession session(replay.getSeed(), replay.getScript());
+    ReplayVerdict verdict(replay);
+    while (session.getFrame() < replay.getLastFrame()) {
+        session.runFrame();
+        verdict.afterFrame(takeCensus(session));
+    }
+    out << verdict.describe();
+    if (!replay.hasEnd()) {
+        out << " (to frame " << replay.getLastFrame() << ": the recording has no end line)";
+    }
+    out << "\n";
+    return verdict.differs() ? 1 : 0;
+}
+
+namespace {
+
+// A key script, or a replay, which brings its seed.
+KeyScript readKeys(std::istream& in, const std::string& name, Options& options) {
+    std::ostringstream whole;
+    whole << in.rdbuf();
+    const std::string text = whole.str();
+    std::istringstream lines(text);
+    const std::size_t start = text.find_first_not_of(" \t\r\n");
+    if (start != std::string::npos &&
+        text.compare(start, std::strlen(Replay::format), Replay::format) == 0) {
+        const Replay replay = Replay::parse(lines, name);
+        if (!options.seedGiven) {
+            options.seed = replay.getSeed();
+        }
+        return replay.getScript();
+    }
+    return KeyScript::parse(lines, name);
+}
+
+} // namespace
 
 int headlessMain(const std::vector<std::string>& arguments, std::istream& in, std::ostream& out,
                  std::ostream& err) {
@@ -165,17 +246,35 @@ int headlessMain(const std::vector<std::string>& arguments, std::istream& in, st
             out.flush();
             return 0;
         }
+        if (!options.verifyPath.empty()) {
+            std::ifstream file(options.verifyPath);
+            if (!file) {
+                throw InputError(options.verifyPath + ": cannot be opened");
+            }
+            const Replay replay = Replay::parse(file, options.verifyPath);
+            const int status = verifyReplay(replay, out);
+            out.flush();
+            return status;
+        }
+        Options run = options;
         KeyScript script;
         if (options.keysPath == "-") {
-            script = KeyScript::parse(in, "standard input");
+            script = readKeys(in, "standard input", run);
         } else if (!options.keysPath.empty()) {
             std::ifstream file(options.keysPath);
             if (!file) {
                 throw InputError(options.keysPath + ": cannot be opened");
             }
-            script = KeyScript::parse(file, options.keysPath);
+            script = readKeys(file, options.keysPath, run);
         }
-        runHeadless(options, script, out);
+        std::ofstream replayFile;
+        if (!options.saveReplayPath.empty()) {
+            replayFile.open(options.saveReplayPath, std::ios::out | std::ios::trunc);
+            if (!replayFile) {
+                throw InputError(options.saveReplayPath + ": cannot be written");
+            }
+        }
+        runHeadless(run, script, out, replayFile.is_open() ? &replayFile : nullptr);
         out.flush();
         return 0;
     } catch (const InputError& error) {

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "headless/keyScript.h"
+#include "session/keyScript.h"
+#include "session/replay.h"
 #include "headless/session.h"
 
 #include <iosfwd>
@@ -20,6 +21,9 @@ struct Options {
     bool finalOnly = false;
     bool accuracy = false;      // the step's accuracy table instead of a run
     bool accuracyOrbit = false; // one orbit's points under each method instead of a run
+    std::string verifyPath;     // a replay to verify instead of a run
+    std::string saveReplayPath; // where to write the run as a replay
+    bool seedGiven = false;
     bool help = false;
 };
 
@@ -33,8 +37,15 @@ void writeCsvRow(std::ostream& out, const Census& census);
 
 // Runs the frames, replaying the script, and writes the CSV: the world as built (frame 0),
 // then every options.every frames and always the last, or only the last with finalOnly.
-void runHeadless(const Options& options, const KeyScript& script, std::ostream& out);
+// With replayOut, the run is also written there as a replay.
+void runHeadless(const Options& options, const KeyScript& script, std::ostream& out,
+                 std::ostream* replayOut = nullptr);
 
-// The whole program: 0 on success or help, 2 on bad input (with a message on err).
+// Plays a replay to its end and checks the world against it: 0 when it matches, 1 when it
+// differs, with the verdict on out.
+int verifyReplay(const Replay& replay, std::ostream& out);
+
+// The whole program: 0 on success or help, 1 for a replay that differs, 2 on bad input (with a
+// message on err).
 int headlessMain(const std::vector<std::string>& arguments, std::istream& in, std::ostream& out,
                  std::ostream& err);

@@ -1,10 +1,5 @@
 #include "headless/session.h"
 
-#include "headless/accuracy.h"
-
-#include "objects/bullet.h"
-#include "objects/fragment.h"
-#include "objects/part.h"
 #include "physics/constants.h"
 #include "platform/platform.h"
 
@@ -41,49 +36,4 @@ void HeadlessSession::runFrame() {
     world.update(ui);
     WindowInterface::endFrameKeys();
     ++frame;
-}
-
-namespace {
-
-// Life left means the object did not expire: something broke it.
-template <typename T> bool brokeBeforeItsTime(const T& object) {
-    return !object.isAlive() && object.getLife() > 0;
-}
-
-} // namespace
-
-Census takeCensus(const HeadlessSession& session) {
-    const Simulator& world = session.getWorld();
-    Census census{};
-    census.frame = session.getFrame();
-    census.seconds = static_cast<double>(census.frame) * timeStep;
-
-    for (const Satellite* pSatellite : world.getSatellites()) {
-        if (pSatellite->isAlive()) {
-            ++census.satellites;
-            census.energy += specificEnergy(pSatellite->getPosition(), pSatellite->getVelocity());
-        } else {
-            ++census.breakUps;
-        }
-    }
-
-    const auto& objects = world.getDynamicObjects();
-    census.created = static_cast<long long>(objects.size());
-    for (const Satellite* pObject : objects) {
-        const bool alive = pObject->isAlive();
-        if (const auto* pFragment = dynamic_cast<const Fragment*>(pObject)) {
-            census.fragments += alive ? 1 : 0;
-            census.breakUps += brokeBeforeItsTime(*pFragment) ? 1 : 0;
-        } else if (const auto* pBullet = dynamic_cast<const Bullet*>(pObject)) {
-            census.bullets += alive ? 1 : 0;
-            census.breakUps += brokeBeforeItsTime(*pBullet) ? 1 : 0;
-        } else if (dynamic_cast<const Part*>(pObject) != nullptr) {
-            census.parts += alive ? 1 : 0;
-            census.breakUps += alive ? 0 : 1;
-        }
-    }
-
-    census.shipAlive = world.getShip().isAlive();
-    census.breakUps += census.shipAlive ? 0 : 1;
-    return census;
 }

@@ -1,7 +1,8 @@
 #pragma once
 
 #include "simulation/simulator.h"
-#include "headless/keyScript.h"
+#include "session/census.h"
+#include "session/keyScript.h"
 #include "window/uiInteract.h"
 
 // The world of the window program, driven frame by frame without a window: the same key
@@ -46,20 +47,6 @@ private:
     long long frame = 0;
 };
 
-// What a user asks of a run after some frames.
-struct Census {
-    long long frame;
-    double seconds;
-    int satellites; // the ten named satellites still whole
-    int parts;
-    int fragments;
-    int bullets;
-    bool shipAlive;
-    long long created; // bullets, parts and fragments made so far, alive or not
-    // Objects destroyed by touching something or the Earth: satellites, parts, the ship, and
-    // fragments and bullets that broke before their life ran out.
-    long long breakUps;
-    double energy; // summed v^2/2 - mu/r of the live named satellites, J/kg
-};
-
-Census takeCensus(const HeadlessSession& session);
+inline Census takeCensus(const HeadlessSession& session) {
+    return takeCensus(session.getWorld(), session.getFrame());
+}

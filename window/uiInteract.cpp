@@ -36,22 +36,22 @@ int arrowForLetter(unsigned char key) {
 
 void asciiKeyDown(unsigned char key, int /*x*/, int /*y*/) {
     if (key == ' ') {
-        WindowInterface::keyEvent(keySpace, true);
+        WindowInterface::keyFromKeyboard(keySpace, true);
     } else if (const int arrow = arrowForLetter(key); arrow != 0) {
-        WindowInterface::keyEvent(arrow, true);
+        WindowInterface::keyFromKeyboard(arrow, true);
     }
 }
 
 // The space bar's release is ignored: only the end of the frame clears a shot.
 void asciiKeyUp(unsigned char key, int /*x*/, int /*y*/) {
     if (const int arrow = arrowForLetter(key); arrow != 0) {
-        WindowInterface::keyEvent(arrow, false);
+        WindowInterface::keyFromKeyboard(arrow, false);
     }
 }
 
-void specialKeyDown(int key, int /*x*/, int /*y*/) { WindowInterface::keyEvent(key, true); }
+void specialKeyDown(int key, int /*x*/, int /*y*/) { WindowInterface::keyFromKeyboard(key, true); }
 
-void specialKeyUp(int key, int /*x*/, int /*y*/) { WindowInterface::keyEvent(key, false); }
+void specialKeyUp(int key, int /*x*/, int /*y*/) { WindowInterface::keyFromKeyboard(key, false); }
 
 } // namespace
 
@@ -60,7 +60,8 @@ void WindowInterface::initialize(int argc, char** argv, const char* title,
     if (initialized) {
         return;
     }
-    platform::seedRandom(static_cast<unsigned int>(std::time(nullptr)));
+    seed = static_cast<unsigned int>(std::time(nullptr));
+    platform::seedRandom(seed);
 
     int argcCopy = argc;
     graphics::init(&argcCopy, argv);
@@ -119,6 +120,21 @@ void WindowInterface::keyEvent(int code, bool pressed) {
     default:
         break;
     }
+}
+
+void WindowInterface::keyFromKeyboard(int code, bool pressed) {
+    if (keyboardIgnored) {
+        return;
+    }
+    if (keyListener != nullptr) {
+        keyListener(code, pressed, keyListenerData);
+    }
+    keyEvent(code, pressed);
+}
+
+void WindowInterface::listenToKeys(KeyListener listener, void* data) {
+    keyListener = listener;
+    keyListenerData = data;
 }
 
 void WindowInterface::endFrameKeys() {

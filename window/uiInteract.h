@@ -32,6 +32,15 @@ public:
 
     // The single place where key state changes.
     static void keyEvent(int code, bool pressed);
+    // A key from the keyboard, as the toolkit's callbacks deliver it: heard by the listener,
+    // then handed to keyEvent, unless the keyboard is ignored.
+    static void keyFromKeyboard(int code, bool pressed);
+    using KeyListener = void (*)(int code, bool pressed, void* data);
+    static void listenToKeys(KeyListener listener, void* data);
+    // While a replay plays, the keyboard changes nothing; closing the window still works.
+    static void ignoreKeyboard(bool ignore) { keyboardIgnored = ignore; }
+    // The seed the window gave the random numbers when it opened.
+    static unsigned int getSeed() { return seed; }
     static void endFrameKeys();
     static bool frameDue();
     static void scheduleNextFrame();
@@ -50,4 +59,8 @@ protected:
     static inline std::int32_t heldRight = 0;
     static inline bool spacePressed = false;
     static inline double framePeriod = 1.0 / 30.0; // seconds
+    static inline KeyListener keyListener = nullptr;
+    static inline void* keyListenerData = nullptr;
+    static inline bool keyboardIgnored = false;
+    static inline unsigned int seed = 1;
 };

@@ -30,6 +30,17 @@ close_and_expect_clean_exit() {
     [ ! -s "$work/stderr" ] || fail "unexpected error output: $(cat "$work/stderr")"
 }
 
+# Waits until the program's standard output has the line, in tenths of a second.
+wait_for_output() {
+    tries=0
+    until grep -qx "$1" "$work/stdout"; do
+        tries=$((tries + 1))
+        [ "$tries" -lt "$2" ] || fail "no '$1' on standard output: $(tail -n 2 "$work/stdout")"
+        kill -0 "$pid" 2>/dev/null || fail "the program ended before saying '$1'"
+        sleep 0.1
+    done
+}
+
 start_server
 case $scenario in
 opens)
@@ -84,6 +95,67 @@ report-in-file)
     kill -TERM "$pid"
     wait_for_exit 100 "SIGTERM"
     cmp -s "$work/stdout" "$expected_report" || fail "the report was lost when the process was ended"
+    ;;
+record)
+    # A session played with the keyboard is kept as it happens, verifies headless and plays
+    # back in the window to the same world.
+    headless=$5
+    start --record "$work/session"
+    xdotool keydown d
+    sleep 0.5
+    xdotool keyup d keydown w
+    sleep 0.5
+    xdotool keyup w
+    for _ in 1 2 3; do
+        xdotool key space
+        sleep 0.2
+    done
+    xdotool key Home
+    close_and_expect_clean_exit
+    cmp -s "$work/stdout" "$expected_report" || fail "the start-up report differs"
+    [ "$(head -n 1 "$work/session")" = "corvexa-replay 1" ] || fail "no replay header"
+    for event in '+right' '-right' '+down' '-down' '+space' '+home' '-home'; do
+        grep -q "^[0-9]* $event\$" "$work/session" || fail "the replay lacks $event"
+    done
+    grep -q '^end [0-9]* satellites=' "$work/session" || fail "the replay has no end line"
+    "$headless" --verify "$work/session" >"$work/verdict" || fail "does not verify headless"
+    [ "$(cat "$work/verdict")" = "replay matches" ] || fail "headless: $(cat "$work/verdict")"
+    start --replay "$work/session"
+    wait_for_output "replay matches" 600
+    close_and_expect_clean_exit
+    ;;
+killed)
+    # A recording killed mid-session still replays, to its last check.
+    headless=$5
+    start --record "$work/session"
+    xdotool keydown a
+    tries=0
+    until grep -q '^check 100 ' "$work/session"; do
+        tries=$((tries + 1))
+        [ "$tries" -lt 200 ] || fail "no check line after 100 frames"
+        sleep 0.1
+    done
+    xdotool keyup a
+    kill -KILL "$pid"
+    wait_for_exit 100 "SIGKILL"
+    grep -q '^end ' "$work/session" && fail "a killed session wrote an end line"
+    "$headless" --verify "$work/session" >"$work/verdict" || fail "does not verify"
+    grep -q '^replay matches (to frame [0-9]*: ' "$work/verdict" || fail "$(cat "$work/verdict")"
+    ;;
+scripted-replay)
+    # A scripted run saved headless plays in the window: thrust, shots, break-ups, same world.
+    headless=$5
+    keys=$6
+    "$headless" --keys "$keys" --frames 300 --final --save-replay "$work/scripted" >"$work/csv" ||
+        fail "--save-replay"
+    start --replay "$work/scripted"
+    wait_for_output "replay matches" 900
+    # The replay's keys held nothing at its end, and the keyboard stays ignored.
+    xdotool keydown w
+    sleep 0.3
+    [ "$(count 254 0 0 3 0 0 700 500)" -eq 0 ] || fail "W thrusts during a replay"
+    xdotool keyup w
+    close_and_expect_clean_exit
     ;;
 odd-argument)
     # A first argument of every byte but zero, far longer than any option.

@@ -61,6 +61,41 @@ errors)
     expect_error "standard input:2: frame 5 comes after frame 10 on line 1; frames must not go back" \
         --keys -
     ;;
+replay)
+    # A scripted run saved as a replay verifies, plays as its own key script with its own seed,
+    # and any change to a key or a figure is caught; a file that is no replay is refused.
+    "$headless" --keys "$keys" --frames 1000 --seed 3 --final --save-replay "$dir/run" \
+        >"$dir/saved" || fail "--save-replay"
+    [ "$(sed -n 2p "$dir/run")" = "seed 3" ] || fail "the replay does not keep its seed"
+    "$headless" --verify "$dir/run" >"$dir/out" || fail "a saved run does not verify"
+    [ "$(cat "$dir/out")" = "replay matches" ] || fail "--verify said '$(cat "$dir/out")'"
+    "$headless" --keys "$dir/run" --frames 1000 --final >"$dir/replayed" || fail "--keys REPLAY"
+    cmp -s "$dir/saved" "$dir/replayed" || fail "the replay as keys gives another world"
+
+    sed '0,/+down/s/+down/+left/' "$dir/run" >"$dir/event"
+    "$headless" --verify "$dir/event" >"$dir/out"
+    [ $? -eq 1 ] || fail "a changed key verifies"
+    grep -q '^replay differs at frame [0-9]*: ' "$dir/out" || fail "said '$(cat "$dir/out")'"
+    sed 's/^end \(.*\) fragments=\([0-9]*\)/end \1 fragments=9\2/' "$dir/run" >"$dir/figure"
+    "$headless" --verify "$dir/figure" >"$dir/out"
+    [ $? -eq 1 ] || fail "a changed figure verifies"
+    grep -q '^replay differs at frame 1000: fragments 9[0-9]* recorded, [0-9]* replayed$' \
+        "$dir/out" || fail "said '$(cat "$dir/out")'"
+    # Cut after its third check, it plays to that check.
+    awk '/^check/ { n++ } { print } n == 3 { exit }' "$dir/run" >"$dir/cut"
+    "$headless" --verify "$dir/cut" >"$dir/out" || fail "a cut recording does not verify"
+    grep -q '^replay matches (to frame 300: ' "$dir/out" || fail "said '$(cat "$dir/out")'"
+
+    : >"$dir/stdin"
+    printf 'corvexa-replay\n' >"$dir/bad"
+    expect_error "$dir/bad:1: not a replay: it must begin with 'corvexa-replay 1'" --verify "$dir/bad"
+    printf 'corvexa-replay 2\nseed 1\n' >"$dir/bad"
+    expect_error "$dir/bad:1: version 2 of the replay format is not known here; this program reads version 1" \
+        --verify "$dir/bad"
+    printf 'corvexa-replay 1\nseed 1\n5 +left\ncheck 10 satellites=10\n' >"$dir/bad"
+    expect_error "$dir/bad:4: the check has no parts" --verify "$dir/bad"
+    expect_error "--verify and --frames do not go together" --verify "$dir/run" --frames 5
+    ;;
 help)
     "$headless" --help >"$dir/out" 2>"$dir/err"
     status=$?

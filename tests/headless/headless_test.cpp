@@ -1,6 +1,6 @@
 #include "headless/headless.h"
 
-#include "headless/input.h"
+#include "session/input.h"
 
 #include "support/quietDrawing.h"
 

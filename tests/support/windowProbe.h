@@ -18,6 +18,10 @@ struct WindowProbe : WindowInterface {
         heldRight = 0;
         spacePressed = false;
         framePeriod = 1.0 / 30.0;
+        keyListener = nullptr;
+        keyListenerData = nullptr;
+        keyboardIgnored = false;
+        seed = 1;
     }
     static bool isInitialized() { return initialized; }
     static std::uint32_t getNextFrameTick() { return nextFrameTick; }

@@ -1,6 +1,6 @@
-#include "headless/keyScript.h"
+#include "session/keyScript.h"
 
-#include "headless/input.h"
+#include "session/input.h"
 
 #include "graphics/graphics.h"
 
@@ -51,6 +51,16 @@ struct Placed {
 };
 
 } // namespace
+
+// The arrows' own names come before the letters' in the table.
+const char* keyName(int code) {
+    for (const KeyName& key : keyNames) {
+        if (key.code == code) {
+            return key.name;
+        }
+    }
+    return nullptr;
+}
 
 KeyScript KeyScript::parse(std::istream& in, const std::string& sourceName) {
     std::vector<Placed> placed;

@@ -1,4 +1,4 @@
-#include "headless/input.h"
+#include "session/input.h"
 
 #include <cctype>
 

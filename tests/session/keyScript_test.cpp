@@ -1,6 +1,6 @@
-#include "headless/keyScript.h"
+#include "session/keyScript.h"
 
-#include "headless/input.h"
+#include "session/input.h"
 
 #include "graphics/graphics.h"
 #include <gtest/gtest.h>

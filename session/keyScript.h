@@ -15,6 +15,10 @@ struct KeyEvent {
     bool pressed;
 };
 
+// The script's name of a key code (left, right, up, down, space, home); null for a key the
+// program does not use.
+const char* keyName(int code);
+
 // A replayable list of key events, in the order in which they land.
 //
 // Text format, one line per frame that has keys; '#' starts a comment:

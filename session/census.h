@@ -1,0 +1,33 @@
+#pragma once
+
+#include "physics/position.h"
+#include "physics/velocity.h"
+
+#include <cstdint>
+#include <string>
+
+class Simulator;
+
+// What a user asks of a world after some frames, and what a replay checks.
+struct Census {
+    long long frame;
+    double seconds;
+    int satellites; // the ten named satellites still whole
+    int parts;
+    int fragments;
+    int bullets;
+    bool shipAlive;
+    long long created; // bullets, parts and fragments made so far, alive or not
+    // Objects destroyed by touching something or the Earth: satellites, parts, the ship, and
+    // fragments and bullets that broke before their life ran out.
+    long long breakUps;
+    double energy; // summed v^2/2 - mu/r of the live named satellites, J/kg
+    // Every object's state to the last bit: its kind, whether it lives, where it is and how
+    // it moves (64-bit FNV-1a).
+    std::uint64_t worldDigest;
+};
+
+Census takeCensus(const Simulator& world, long long frame);
+
+// v^2/2 - mu/r, J/kg.
+double specificEnergy(const Position& position, const Velocity& velocity);

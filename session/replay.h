@@ -1,0 +1,85 @@
+#pragma once
+
+#include "session/census.h"
+#include "session/keyScript.h"
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+// A session kept to be played again: the seed, then every key event in the order the window's
+// key callbacks delivered it, and checks of the world along the way. The text, line by line:
+//   corvexa-replay 1                  the format and its version
+//   seed 1733650000
+//   12 +left                          key events, as in a key script, landing before frame 12
+//   15 -left +home -home              a Home tapped between two frames fires nothing
+//   check 100 satellites=10 ...       the world after frame 100
+//   end 1234 satellites=10 ...        the session ended after frame 1 234
+// '#' starts a comment. A recording that was cut short has no end line; it plays to its last
+// check or event.
+class Replay {
+public:
+    static constexpr const char* format = "corvexa-replay";
+    static constexpr int version = 1;
+
+    struct Check {
+        Census census; // its frame and figures
+        long long line;
+    };
+
+    // sourceName names the input in error messages. Throws InputError.
+    static Replay parse(std::istream& in, const std::string& sourceName);
+
+    unsigned int getSeed() const { return seed; }
+    const KeyScript& getScript() const { return script; }
+    const std::vector<Check>& getChecks() const { return checks; }
+    bool hasEnd() const { return ended; }
+    // Frames to play: the end's, or else the last frame that a check or an event names.
+    long long getLastFrame() const { return lastFrame; }
+
+private:
+    unsigned int seed = 1;
+    KeyScript script;
+    std::vector<Check> checks;
+    bool ended = false;
+    long long lastFrame = 0;
+};
+
+// Writes a replay as the session goes, each line flushed at once, so that a session that is
+// killed leaves every line up to its last.
+class ReplayWriter {
+public:
+    // How often the world is checked: about every 3.7 s of the window's play.
+    static constexpr long long checkEvery = 100;
+
+    ReplayWriter(std::ostream& output, unsigned int seed);
+
+    void keyEvent(long long frame, int code, bool pressed);
+    // After each frame; writes a check every checkEvery frames.
+    void frameEnded(const Census& census);
+    void end(const Census& census);
+
+private:
+    void writeLine(const std::string& line);
+
+    std::ostream& out;
+};
+
+// A check or end line: "check 300 satellites=10 parts=0 ... world=0123456789abcdef".
+std::string checkLine(const char* kind, const Census& census);
+
+// Plays a replay's checks against a world: after each frame, the census of the world.
+class ReplayVerdict {
+public:
+    explicit ReplayVerdict(const Replay& played) : replay(played) {}
+
+    void afterFrame(const Census& census);
+    bool differs() const { return !difference.empty(); }
+    // "replay matches", or "replay differs at frame 300: fragments 12 recorded, 11 replayed".
+    std::string describe() const;
+
+private:
+    const Replay& replay;
+    std::size_t nextCheck = 0;
+    std::string difference;
+};

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "session/replay.h"
+#include "simulation/simulator.h"
+#include "window/uiInteract.h"
+
+#include <fstream>
+#include <memory>
+#include <optional>
+#include <string>
+
+// What the window program's command line asks for. Only the first argument decides, as with
+// --test: any other first argument opens the window as usual.
+struct WindowOptions {
+    enum class Mode { play, record, replay, help, version };
+    Mode mode = Mode::play;
+    std::string path; // the replay to write or to read
+};
+
+// Throws InputError.
+WindowOptions parseWindowOptions(int argc, char** argv);
+
+extern const char* const windowUsageText;
+
+// The window program's session around the world's frames: it records what the keyboard does,
+// or plays a replay and says at its end whether the world came out the same.
+class WindowSession {
+public:
+    // Opens the file to record to, or reads the replay, before any window opens. Throws
+    // InputError naming the file.
+    explicit WindowSession(const WindowOptions& options);
+
+    // Once the window is open (it seeds the random numbers): builds the world.
+    void start();
+    // One frame: the replay's keys, the world's frame, the record.
+    void frame(WindowInterface& ui);
+    // The window closed: the record's end line.
+    void end();
+
+    // What was recorded so far, with an end line for the frames run; empty when not recording.
+    std::string recordedText() const;
+
+private:
+    void replayEnded();
+
+    WindowOptions options;
+    std::ofstream recordFile;
+    std::unique_ptr<ReplayWriter> writer;
+    std::optional<Replay> replay;
+    std::unique_ptr<ReplayVerdict> verdict;
+    std::unique_ptr<Simulator> world;
+    long long frames = 0;
+    bool replaying = false;
+};

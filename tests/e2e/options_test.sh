@@ -1,0 +1,46 @@
+#!/bin/sh
+# The window program's options that open no window: --help and --version alone, with status 0
+# and no self-check; a replay that cannot be written or read is refused after the report, with
+# a message naming it and status 2.
+#   options_test.sh CORVEXA EXPECTED_REPORT
+set -u
+corvexa=$1
+expected=$2
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+failures=0
+fail() {
+    echo "FAIL: $*" >&2
+    failures=$((failures + 1))
+}
+
+# expect STATUS FIRST_LINE_OF_ERRORS ARGUMENTS...
+expect() {
+    want=$1
+    message=$2
+    shift 2
+    "$corvexa" "$@" >"$work/out" 2>"$work/err"
+    status=$?
+    [ "$status" -eq "$want" ] || fail "$*: exit status $status, expected $want"
+    [ "$(head -n 1 "$work/err")" = "$message" ] ||
+        fail "$*: said '$(head -n 1 "$work/err")', expected '$message'"
+}
+
+expect 0 "" --help
+head -n 1 "$work/out" | grep -q '^usage: corvexa .*--record FILE.*--replay FILE' ||
+    fail "--help: $(head -n 1 "$work/out")"
+expect 0 "" --version
+[ "$(cat "$work/out")" = "corvexa $(sed -n 's/^project(Corvexa VERSION \([0-9.]*\).*/\1/p' \
+    "$(dirname "$0")/../../CMakeLists.txt")" ] || fail "--version: $(cat "$work/out")"
+
+expect 2 "corvexa: $work/none/session: cannot be written: No such file or directory" \
+    --record "$work/none/session"
+cmp -s "$work/out" "$expected" || fail "the report does not come first"
+expect 2 "corvexa: $work/none.replay: cannot be read: No such file or directory" \
+    --replay "$work/none.replay"
+expect 2 "corvexa: --record needs a file name" --record
+printf 'corvexa-replay 1\nseed x\n' >"$work/bad"
+expect 2 "corvexa: $work/bad:2: seed 'x' is not a whole number" --replay "$work/bad"
+
+[ "$failures" -eq 0 ] || exit 1
+echo PASS
