@@ -17,8 +17,8 @@ std::vector<glcapture::Quad> capturedQuads;
 
 std::vector<glcapture::Quad> glcapture::takeQuads() { return std::exchange(capturedQuads, {}); }
 
-// A graphics backend of its own: the icon draws with the program's drawing code and keeps the
-// quads; nothing else reaches a picture or a window.
+// The drawing half of a graphics backend of its own (the window half is graphics/noWindow.cpp):
+// the icon draws with the program's drawing code and keeps the quads.
 namespace graphics {
 
 void begin(Mode newMode) {
@@ -49,21 +49,5 @@ void bitmapCharacter(int /*character*/) {}
 void clear(unsigned int /*mask*/) {}
 void clearColor(float /*red*/, float /*green*/, float /*blue*/, float /*alpha*/) {}
 void ortho2D(double /*left*/, double /*right*/, double /*bottom*/, double /*top*/) {}
-
-void init(int* /*argc*/, char** /*argv*/) {}
-void initWindowSize(int /*width*/, int /*height*/) {}
-void initWindowPosition(int /*x*/, int /*y*/) {}
-void initDisplayMode(unsigned int /*mode*/) {}
-int createWindow(const char* /*title*/) { return 0; }
-void ignoreKeyRepeat(int /*ignore*/) {}
-void setOption(int /*option*/, int /*value*/) {}
-void displayFunc(DisplayCallback /*callback*/) {}
-void idleFunc(DisplayCallback /*callback*/) {}
-void keyboardFunc(KeyboardCallback /*callback*/) {}
-void keyboardUpFunc(KeyboardCallback /*callback*/) {}
-void specialFunc(SpecialCallback /*callback*/) {}
-void specialUpFunc(SpecialCallback /*callback*/) {}
-void mainLoop() {}
-void swapBuffers() {}
 
 } // namespace graphics
