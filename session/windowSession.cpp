@@ -57,7 +57,14 @@ WindowSession::WindowSession(const WindowOptions& chosen) : options(chosen) {
     }
 }
 
+WindowSession::~WindowSession() {
+    if (activeSession == this) {
+        activeSession = nullptr;
+    }
+}
+
 void WindowSession::start() {
+    activeSession = this;
     if (replay) {
         // The replay's seed, in place of the clock's, before anything random is drawn.
         platform::seedRandom(replay->getSeed());
@@ -115,12 +122,15 @@ void WindowSession::end() {
     }
 }
 
-std::string WindowSession::recordedText() const {
-    if (!writer) {
+std::string WindowSession::replayText() const {
+    if (!writer && !replay) {
         return {};
     }
     std::ifstream file(options.path);
     std::ostringstream text;
     text << file.rdbuf();
-    return text.str() + checkLine("end", takeCensus(*world, frames)) + "\n";
+    if (writer) {
+        text << checkLine("end", takeCensus(*world, frames)) << '\n';
+    }
+    return text.str();
 }

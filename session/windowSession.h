@@ -29,6 +29,12 @@ public:
     // Opens the file to record to, or reads the replay, before any window opens. Throws
     // InputError naming the file.
     explicit WindowSession(const WindowOptions& options);
+    ~WindowSession();
+    WindowSession(const WindowSession&) = delete;
+    WindowSession& operator=(const WindowSession&) = delete;
+
+    // The session the window plays, once started; the page asks it for the replay to save.
+    static WindowSession* active() { return activeSession; }
 
     // Once the window is open (it seeds the random numbers): builds the world.
     void start();
@@ -37,11 +43,14 @@ public:
     // The window closed: the record's end line.
     void end();
 
-    // What was recorded so far, with an end line for the frames run; empty when not recording.
-    std::string recordedText() const;
+    // What was recorded so far, with an end line for the frames run, or the replay being
+    // shown; empty when neither.
+    std::string replayText() const;
 
 private:
     void replayEnded();
+
+    static inline WindowSession* activeSession = nullptr;
 
     WindowOptions options;
     std::ofstream recordFile;
