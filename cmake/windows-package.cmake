@@ -1,14 +1,33 @@
-# The Windows release: `cpack` in the build folder makes corvexa-<version>-windows-x64.zip with
-# both programs, a short text on running them, and the licences of Corvexa and freeglut.
+# The Windows release: `cpack` in the build folder makes corvexa-<version>-windows-x64.zip, the
+# portable form, and corvexa-<version>-windows-x64-setup.exe, the installer, from the same
+# files: both programs, a short text on running them, the key script and the licences of
+# Corvexa and freeglut. `cpack -G ZIP` or `cpack -G NSIS` makes one of them.
+
+# The icon of the programs' resources and of the installer.
+add_subdirectory(packaging/icon)
 
 # freeglut's build installed its licence beside its package config (tools/windows/freeglut.sh).
 get_filename_component(corvexa_freeglut_prefix ${FreeGLUT_DIR}/../../.. ABSOLUTE)
 set(corvexa_freeglut_licence ${corvexa_freeglut_prefix}/share/doc/freeglut/COPYING)
 
-# The text with the line ends that every Windows editor shows.
+# The texts with the line ends that every Windows editor shows.
 set(corvexa_windows_staged ${PROJECT_BINARY_DIR}/windows-package)
 configure_file(${PROJECT_SOURCE_DIR}/packaging/windows/readme.txt.in
                ${corvexa_windows_staged}/README.txt @ONLY NEWLINE_STYLE CRLF)
+# The installer's licence page shows both licences, one after the other.
+file(READ ${PROJECT_SOURCE_DIR}/LICENSE corvexa_licence_text)
+file(READ ${corvexa_freeglut_licence} corvexa_freeglut_licence_text)
+file(CONFIGURE OUTPUT ${corvexa_windows_staged}/licences.txt
+     CONTENT [[Corvexa
+
+@corvexa_licence_text@
+
+freeglut, the window toolkit built into corvexa.exe
+
+@corvexa_freeglut_licence_text@]]
+     @ONLY NEWLINE_STYLE CRLF)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
+             ${PROJECT_SOURCE_DIR}/LICENSE ${corvexa_freeglut_licence})
 
 install(TARGETS corvexa corvexa-headless RUNTIME DESTINATION .)
 install(FILES ${corvexa_windows_staged}/README.txt headless/cascade.keys DESTINATION .)
@@ -16,11 +35,19 @@ install(FILES LICENSE DESTINATION . RENAME LICENSE.txt)
 install(FILES ${corvexa_freeglut_licence} DESTINATION . RENAME freeglut-COPYING.txt)
 
 set(CPACK_PACKAGE_NAME corvexa)
-set(CPACK_PACKAGE_VENDOR "The Corvexa developers")
+set(CPACK_PACKAGE_VENDOR ${corvexa_windows_company})
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
-set(CPACK_GENERATOR ZIP)
-set(CPACK_PACKAGE_FILE_NAME corvexa-${PROJECT_VERSION}-windows-x64)
-# Unpacked, the files sit in one folder of that name.
-set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
+set(CPACK_GENERATOR ZIP NSIS)
+# The file names and the folder layout differ by generator (packaging/windows/cpack-options.cmake).
+set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_SOURCE_DIR}/packaging/windows/cpack-options.cmake)
 set(CPACK_STRIP_FILES ON)
+
+# The installer's script is the project's own (packaging/windows/NSIS.template.in): per
+# machine, one Start-menu shortcut, an entry in Apps & features, an older version uninstalled
+# first, and an uninstaller that leaves nothing of Corvexa behind.
+set(CPACK_MODULE_PATH ${PROJECT_SOURCE_DIR}/packaging/windows)
+set(CPACK_PACKAGE_INSTALL_DIRECTORY Corvexa)
+set(CPACK_RESOURCE_FILE_LICENSE ${corvexa_windows_staged}/licences.txt)
+set(CPACK_NSIS_MUI_ICON ${corvexa_windows_icon})
+set(CPACK_NSIS_CORVEXA_COPYRIGHT ${corvexa_windows_copyright})
 include(CPack)

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cassert>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -183,6 +184,86 @@ std::string encodePng(const Picture& picture) {
     putChunk(png, "IDAT", storedZlib(rows));
     putChunk(png, "IEND", "");
     return png;
+}
+
+namespace {
+
+void putLittleEndian(std::string& out, std::uint32_t value, int bytes) {
+    for (int i = 0; i < bytes; ++i) {
+        out += static_cast<char>((value >> (8 * i)) & 0xFFU);
+    }
+}
+
+// A pixel less than half covered is left out of the mask.
+constexpr unsigned char maskedBelowAlpha = 128;
+
+// A bitmap as an icon holds it: the header of a bitmap twice the picture's height, for the
+// colours and then the mask, each from the bottom row up; colours as BGRA, mask rows padded to
+// 32 bits, a set bit where the picture is clear.
+std::string iconBitmap(const Picture& picture) {
+    const auto size = static_cast<std::uint32_t>(picture.size);
+    const std::uint32_t maskRowBytes = (size + 31) / 32 * 4;
+    std::string out;
+    putLittleEndian(out, 40, 4); // the header's own size
+    putLittleEndian(out, size, 4);
+    putLittleEndian(out, 2 * size, 4);
+    putLittleEndian(out, 1, 2);  // planes
+    putLittleEndian(out, 32, 2); // bits a pixel
+    putLittleEndian(out, 0, 4);  // uncompressed
+    putLittleEndian(out, size * size * 4 + maskRowBytes * size, 4);
+    out.append(16, '\0'); // no resolution, no palette
+
+    for (int y = picture.size - 1; y >= 0; --y) {
+        for (int x = 0; x < picture.size; ++x) {
+            const unsigned char* p =
+                &picture.rgba[(static_cast<std::size_t>(y) * picture.size + x) * 4];
+            out += {static_cast<char>(p[2]), static_cast<char>(p[1]), static_cast<char>(p[0]),
+                    static_cast<char>(p[3])};
+        }
+    }
+    for (int y = picture.size - 1; y >= 0; --y) {
+        std::string row(maskRowBytes, '\0');
+        for (int x = 0; x < picture.size; ++x) {
+            if (picture.rgba[(static_cast<std::size_t>(y) * picture.size + x) * 4 + 3] <
+                maskedBelowAlpha) {
+                row[static_cast<std::size_t>(x) / 8] |= static_cast<char>(0x80U >> (x % 8));
+            }
+        }
+        out += row;
+    }
+    return out;
+}
+
+} // namespace
+
+std::string encodeIco(const std::vector<Picture>& pictures) {
+    constexpr int pngSize = 256;
+    constexpr std::uint32_t directoryEntryBytes = 16;
+    std::vector<std::string> images;
+    for (const Picture& picture : pictures) {
+        assert(picture.size > 0 && picture.size <= pngSize);
+        images.push_back(picture.size == pngSize ? encodePng(picture) : iconBitmap(picture));
+    }
+
+    std::string ico;
+    putLittleEndian(ico, 0, 2);
+    putLittleEndian(ico, 1, 2); // an icon, not a cursor
+    putLittleEndian(ico, static_cast<std::uint32_t>(images.size()), 2);
+    auto offset = static_cast<std::uint32_t>(6 + directoryEntryBytes * images.size());
+    for (std::size_t i = 0; i < images.size(); ++i) {
+        // A byte each for the width and the height, where 0 stands for 256.
+        const auto side = static_cast<char>(pictures[i].size % pngSize);
+        ico += {side, side, '\0', '\0'}; // no palette, a reserved byte
+        putLittleEndian(ico, 1, 2);
+        putLittleEndian(ico, 32, 2);
+        putLittleEndian(ico, static_cast<std::uint32_t>(images[i].size()), 4);
+        putLittleEndian(ico, offset, 4);
+        offset += static_cast<std::uint32_t>(images[i].size());
+    }
+    for (const std::string& image : images) {
+        ico += image;
+    }
+    return ico;
 }
 
 namespace {

@@ -148,3 +148,67 @@ TEST(Icon, SvgCoversTheDrawnCellsWithFewerShapes) {
     EXPECT_EQ(area, 4.0 * static_cast<double>(quads.size()));
     EXPECT_LT(rects, quads.size() / 3);
 }
+
+// The icon file read back by hand: the directory, a bitmap bottom row first with its mask (rows
+// of 48 pixels padded to 8 bytes), and the largest size stored as the PNG itself.
+TEST(Icon, IcoHoldsAMaskedBitmapAndThePngAtTheLargestSize) {
+    // Each pixel tells its place: red its column, green its row. Every fifth diagonal is just
+    // under half covered, which the mask leaves out.
+    std::vector<Picture> pictures;
+    for (const int size : {48, 256}) {
+        Picture picture;
+        picture.size = size;
+        for (int y = 0; y < size; ++y) {
+            for (int x = 0; x < size; ++x) {
+                const unsigned char alpha = (x + y) % 5 == 0 ? 127 : 128;
+                picture.rgba.insert(picture.rgba.end(), {static_cast<unsigned char>(x),
+                                                         static_cast<unsigned char>(y), 7, alpha});
+            }
+        }
+        pictures.push_back(picture);
+    }
+    const std::string ico = encodeIco(pictures);
+    const auto little = [&](std::size_t at, std::size_t count) {
+        std::uint32_t value = 0;
+        for (std::size_t i = count; i-- > 0;) {
+            value = (value << 8) | static_cast<unsigned char>(ico[at + i]);
+        }
+        return value;
+    };
+    // An icon of two images; each entry: width and height (0 for 256), no palette, one plane of
+    // 32 bits, length and offset.
+    EXPECT_EQ(little(0, 4), 0x0001'0000U);
+    EXPECT_EQ(little(4, 2), 2U);
+    EXPECT_EQ(little(6, 4), 0x3030U);
+    EXPECT_EQ(little(22, 4), 0U);
+    EXPECT_EQ(little(10, 4), 0x0020'0001U);
+    EXPECT_EQ(little(26, 4), 0x0020'0001U);
+    const std::size_t bitmap = little(18, 4);
+    const std::size_t png = little(34, 4);
+    EXPECT_EQ(bitmap, 6U + 2 * 16);
+    ASSERT_EQ(little(14, 4), 40U + 48 * 48 * 4 + 48 * 8);
+    EXPECT_EQ(png, bitmap + little(14, 4));
+    EXPECT_EQ(little(30, 4), ico.size() - png);
+    EXPECT_EQ(ico.substr(png), encodePng(pictures[1]));
+
+    // The bitmap's header: its own size, the width, the height of colours and mask together,
+    // one plane of 32 bits, no compression.
+    EXPECT_EQ(little(bitmap, 4), 40U);
+    EXPECT_EQ(little(bitmap + 4, 4), 48U);
+    EXPECT_EQ(little(bitmap + 8, 4), 96U);
+    EXPECT_EQ(little(bitmap + 12, 4), 0x0020'0001U);
+    EXPECT_EQ(little(bitmap + 16, 4), 0U);
+    const std::size_t colors = bitmap + 40;
+    const std::size_t mask = colors + 48 * 48 * 4;
+    for (std::uint32_t y = 0; y < 48; ++y) {
+        const std::size_t row = 47 - y;
+        for (std::uint32_t x = 0; x < 48; ++x) {
+            const std::uint32_t alpha = (x + y) % 5 == 0 ? 127 : 128;
+            ASSERT_EQ(little(colors + (row * 48 + x) * 4, 4), alpha << 24 | x << 16 | y << 8 | 7);
+            ASSERT_EQ((little(mask + row * 8 + x / 8, 1) >> (7 - x % 8)) & 1U,
+                      alpha < 128 ? 1U : 0U)
+                << x << ',' << y;
+        }
+        ASSERT_EQ(little(mask + row * 8 + 6, 2), 0U);
+    }
+}

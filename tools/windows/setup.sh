@@ -6,8 +6,11 @@
 # build/windows-wine. What this file declares: windows_packages, windows_dependencies and
 # windows_build, each function taking what it needs as arguments.
 windows_packages="cmake make g++ dpkg-dev g++-mingw-w64-x86-64-posix wine wine64 googletest"
-# The tests: the X client of the window tests, a virtual X server, keys and screen grabs.
-windows_packages="$windows_packages libx11-dev xvfb xauth xdotool imagemagick"
+# The installer, made by CPack with NSIS.
+windows_packages="$windows_packages nsis"
+# The tests: the X client of the window tests, a virtual X server, keys, screen grabs, window
+# properties, and the resources of the programs read back.
+windows_packages="$windows_packages libx11-dev xvfb xauth xdotool imagemagick x11-utils icoutils"
 
 # windows_dependencies: freeglut and GoogleTest built for Windows, once.
 windows_dependencies() {
@@ -15,12 +18,13 @@ windows_dependencies() {
     tools/windows/googletest.sh build/windows-deps
 }
 
-# windows_build JOBS: the programs and their zip.
+# windows_build JOBS: the programs, their zip and their installer.
 windows_build() {
     windows_dependencies
     cmake --preset windows
     cmake --build --preset windows -j "$1"
-    rm -f build/windows/corvexa-*-windows-x64.zip
+    rm -f build/windows/corvexa-*-windows-x64.zip build/windows/corvexa-*-windows-x64-setup.exe
     (cd build/windows && cpack --config CPackConfig.cmake -B . >/dev/null)
-    echo "Built $(ls build/windows/corvexa-*-windows-x64.zip)"
+    ls build/windows/corvexa-*-windows-x64.zip build/windows/corvexa-*-windows-x64-setup.exe |
+        sed 's/^/Built /'
 }
