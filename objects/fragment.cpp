@@ -1,9 +1,8 @@
 #include "objects/fragment.h"
 
+#include "physics/trig.h"
 #include "physics/constants.h"
 #include "ui/uiDraw.h"
-
-#include <cmath>
 
 namespace {
 constexpr double fragmentRadius = 2.0; // pixels
@@ -32,10 +31,10 @@ Fragment::Fragment(const Position& initialPosition, const Velocity& initialVeloc
                    double direction, double speed, int lifeFrames, double spinPerFrame)
     : Satellite(initialPosition, initialVelocity, fragmentRadius), life(lifeFrames),
       spin(spinPerFrame) {
-    velocity.setDX(initialVelocity.getDX() + std::sin(direction) * speed);
-    velocity.setDY(initialVelocity.getDY() + std::cos(direction) * speed);
-    position.addPixelsX(scatter * std::sin(direction));
-    position.addPixelsY(scatter * std::cos(direction));
+    velocity.setDX(initialVelocity.getDX() + trig::sin(direction) * speed);
+    velocity.setDY(initialVelocity.getDY() + trig::cos(direction) * speed);
+    position.addPixelsX(scatter * trig::sin(direction));
+    position.addPixelsY(scatter * trig::cos(direction));
 }
 
 void Fragment::advance(double seconds) {

@@ -1,8 +1,7 @@
 #include "objects/ship.h"
 
+#include "physics/trig.h"
 #include "ui/uiDraw.h"
-
-#include <cmath>
 
 namespace {
 constexpr double shipRadius = 10.0;     // pixels
@@ -27,8 +26,8 @@ void Ship::rotateRight() { angle.add(turnStep); }
 
 void Ship::thrust(double seconds) {
     const double heading = angle.getRadians();
-    velocity.setDX(velocity.getDX() + thrustAcceleration * std::sin(heading) * seconds);
-    velocity.setDY(velocity.getDY() + thrustAcceleration * std::cos(heading) * seconds);
+    velocity.setDX(velocity.getDX() + thrustAcceleration * trig::sin(heading) * seconds);
+    velocity.setDY(velocity.getDY() + thrustAcceleration * trig::cos(heading) * seconds);
     thrusting = true;
 }
 
@@ -37,10 +36,10 @@ void Ship::coast() { thrusting = false; }
 Bullet* Ship::fire() const {
     const double heading = angle.getRadians();
     Position bulletPosition(position);
-    bulletPosition.addPixelsX(std::sin(heading) * muzzleOffset);
-    bulletPosition.addPixelsY(std::cos(heading) * muzzleOffset);
-    const Velocity bulletVelocity(velocity.getDX() + std::sin(heading) * muzzleSpeed,
-                                  velocity.getDY() + std::cos(heading) * muzzleSpeed);
+    bulletPosition.addPixelsX(trig::sin(heading) * muzzleOffset);
+    bulletPosition.addPixelsY(trig::cos(heading) * muzzleOffset);
+    const Velocity bulletVelocity(velocity.getDX() + trig::sin(heading) * muzzleSpeed,
+                                  velocity.getDY() + trig::cos(heading) * muzzleSpeed);
     return new Bullet(bulletPosition, bulletVelocity);
 }
 
