@@ -1,18 +1,23 @@
 // The page's drawing: the program's immediate-mode calls over WebGL. Each begin/end pair becomes
-// triangles, lines or points, every vertex with the colour current when it was sent, and
-// consecutive primitives of one kind go to the driver in one draw: the Earth alone is some 1 900
-// quads a frame, and a draw apiece would leave software WebGL far short of 30 frames a second.
+// triangles, every vertex with the colour current when it was sent, and the triangles of a whole
+// frame go to the driver in one draw: the Earth alone is some 1 900 quads a frame, and a draw
+// apiece would leave software WebGL far short of 30 frames a second. Lines and points become
+// triangles too, one picture pixel wide: WebGL draws lines one device pixel wide at most, so
+// they would thin out as the picture grows, and the picture at any size is the window's scaled.
 
 #include "graphics/graphics.h"
 
 #include <GLES2/gl2.h>
 
+#include <cmath>
 #include <cstddef>
+#include <cstdio>
 #include <initializer_list>
+#include <string>
 #include <vector>
 
 extern "C" {
-// The page's hook for each frame drawn (tools/web/library.js).
+// The page's hook for each frame drawn (web/library.js).
 void corvexa_frame_drawn(int drawCalls);
 }
 
@@ -26,27 +31,23 @@ struct Vertex {
     float blue;
 };
 
-// What the driver draws: the modes that WebGL still has.
-enum class Kind { none, triangles, lines, points };
-
 struct State {
     float red = 1.0F;
     float green = 1.0F;
     float blue = 1.0F;
     graphics::Mode mode = graphics::points;
     std::vector<Vertex> primitive; // the vertices since begin
-    Kind kind = Kind::none;
-    std::vector<Vertex> batch; // primitives of one kind, waiting to be drawn
+    std::vector<Vertex> batch;     // triangles waiting to be drawn
     int drawCalls = 0;
     // The picture's region, as ortho2D gives it.
     double left = -1.0;
     double right = 1.0;
     double bottom = -1.0;
     double top = 1.0;
+    float clearColor[4] = {0.0F, 0.0F, 0.0F, 0.0F};
     GLuint program = 0;
     GLuint buffer = 0;
     GLint projection = -1;
-    GLint pointSize = -1;
 };
 
 State& state() {
@@ -58,11 +59,9 @@ const char* const vertexShader = R"(
 attribute vec2 position;
 attribute vec3 color;
 uniform vec4 projection;
-uniform float pointSize;
 varying vec3 vColor;
 void main() {
     gl_Position = vec4(position * projection.xy + projection.zw, 0.0, 1.0);
-    gl_PointSize = pointSize;
     vColor = color;
 }
 )";
@@ -73,23 +72,68 @@ varying vec3 vColor;
 void main() { gl_FragColor = vec4(vColor, 1.0); }
 )";
 
+// A shader that does not compile or a program that does not link draws nothing; the log says
+// why, on the console.
+void reportFailure(const char* what, const std::string& log) {
+    std::fprintf(stderr, "Corvexa cannot draw: the %s failed.\n%s\n", what, log.c_str());
+}
+
 GLuint compile(GLenum type, const char* source) {
     const GLuint shader = glCreateShader(type);
     glShaderSource(shader, 1, &source, nullptr);
     glCompileShader(shader);
+    GLint compiled = GL_FALSE;
+    glGetShaderiv(shader, GL_COMPILE_STATUS, &compiled);
+    if (compiled != GL_TRUE) {
+        GLint length = 0;
+        glGetShaderiv(shader, GL_INFO_LOG_LENGTH, &length);
+        std::string log(static_cast<std::size_t>(length > 0 ? length : 1), '\0');
+        glGetShaderInfoLog(shader, length, nullptr, log.data());
+        reportFailure(type == GL_VERTEX_SHADER ? "vertex shader's compilation"
+                                               : "fragment shader's compilation",
+                      log);
+    }
     return shader;
 }
 
-void setUp(State& s) {
+void link(GLuint program) {
+    glLinkProgram(program);
+    GLint linked = GL_FALSE;
+    glGetProgramiv(program, GL_LINK_STATUS, &linked);
+    if (linked != GL_TRUE) {
+        GLint length = 0;
+        glGetProgramiv(program, GL_INFO_LOG_LENGTH, &length);
+        std::string log(static_cast<std::size_t>(length > 0 ? length : 1), '\0');
+        glGetProgramInfoLog(program, length, nullptr, log.data());
+        reportFailure("shaders' link", log);
+    }
+}
+
+// The projection from the picture's coordinates to the viewport's.
+void project(const State& s) {
+    const double width = s.right - s.left;
+    const double height = s.top - s.bottom;
+    glUniform4f(s.projection, static_cast<float>(2.0 / width), static_cast<float>(2.0 / height),
+                static_cast<float>(-(s.right + s.left) / width),
+                static_cast<float>(-(s.top + s.bottom) / height));
+}
+
+// The shaders, the buffer and the state they need, made on the first draw and made again when
+// the context was lost and restored, which takes every object made before with it.
+void makeReady(State& s) {
+    if (s.program != 0 && glIsProgram(s.program) == GL_TRUE) {
+        return;
+    }
     s.program = glCreateProgram();
     glAttachShader(s.program, compile(GL_VERTEX_SHADER, vertexShader));
     glAttachShader(s.program, compile(GL_FRAGMENT_SHADER, fragmentShader));
     glBindAttribLocation(s.program, 0, "position");
     glBindAttribLocation(s.program, 1, "color");
-    glLinkProgram(s.program);
+    link(s.program);
     glUseProgram(s.program);
     s.projection = glGetUniformLocation(s.program, "projection");
-    s.pointSize = glGetUniformLocation(s.program, "pointSize");
+    project(s);
+    glClearColor(s.clearColor[0], s.clearColor[1], s.clearColor[2], s.clearColor[3]);
 
     glGenBuffers(1, &s.buffer);
     glBindBuffer(GL_ARRAY_BUFFER, s.buffer);
@@ -102,57 +146,55 @@ void setUp(State& s) {
     glVertexAttribPointer(1, 3, GL_FLOAT, GL_FALSE, sizeof(Vertex), colorOffset);
 }
 
-// The projection, and points one picture pixel wide however many device pixels that is.
-void project(State& s) {
-    const double width = s.right - s.left;
-    const double height = s.top - s.bottom;
-    glUniform4f(s.projection, static_cast<float>(2.0 / width), static_cast<float>(2.0 / height),
-                static_cast<float>(-(s.right + s.left) / width),
-                static_cast<float>(-(s.top + s.bottom) / height));
-    GLint viewport[4] = {0, 0, 1, 1};
-    glGetIntegerv(GL_VIEWPORT, viewport);
-    const double scale = viewport[2] / width;
-    glUniform1f(s.pointSize, static_cast<float>(scale < 1.0 ? 1.0 : scale));
-}
-
 void flush(State& s) {
     if (s.batch.empty()) {
         return;
     }
-    if (s.program == 0) {
-        setUp(s);
-        project(s);
-    }
+    makeReady(s);
     glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(s.batch.size() * sizeof(Vertex)),
                  s.batch.data(), GL_STREAM_DRAW);
-    const GLenum mode = s.kind == Kind::triangles ? GL_TRIANGLES
-                        : s.kind == Kind::lines   ? GL_LINES
-                                                  : GL_POINTS;
-    glDrawArrays(mode, 0, static_cast<GLsizei>(s.batch.size()));
+    glDrawArrays(GL_TRIANGLES, 0, static_cast<GLsizei>(s.batch.size()));
     ++s.drawCalls;
     s.batch.clear();
 }
 
-void append(State& s, Kind kind, std::size_t index) {
-    if (kind != s.kind) {
-        flush(s);
-        s.kind = kind;
-    }
-    s.batch.push_back(s.primitive[index]);
-}
-
 void triangle(State& s, std::size_t a, std::size_t b, std::size_t c) {
     for (const std::size_t i : {a, b, c}) {
-        append(s, Kind::triangles, i);
+        s.batch.push_back(s.primitive[i]);
     }
 }
 
-void line(State& s, std::size_t a, std::size_t b) {
-    append(s, Kind::lines, a);
-    append(s, Kind::lines, b);
+Vertex moved(const Vertex& v, float dx, float dy) {
+    return {v.x + dx, v.y + dy, v.red, v.green, v.blue};
 }
 
-// The primitive as the kinds WebGL draws; a shape with too few vertices draws nothing, as in GL.
+// Four corners, as two triangles.
+void quad(State& s, const Vertex& a, const Vertex& b, const Vertex& c, const Vertex& d) {
+    s.batch.insert(s.batch.end(), {a, b, c, a, c, d});
+}
+
+// A line as a band one picture pixel wide along it, each end in its own vertex's colour; a
+// line of no length draws nothing, as in GL.
+void line(State& s, std::size_t from, std::size_t to) {
+    const Vertex& a = s.primitive[from];
+    const Vertex& b = s.primitive[to];
+    const float length = std::hypot(b.x - a.x, b.y - a.y);
+    if (length == 0.0F) {
+        return;
+    }
+    const float nx = (a.y - b.y) * 0.5F / length;
+    const float ny = (b.x - a.x) * 0.5F / length;
+    quad(s, moved(a, nx, ny), moved(a, -nx, -ny), moved(b, -nx, -ny), moved(b, nx, ny));
+}
+
+// A point as the square of one picture pixel around it.
+void point(State& s, std::size_t index) {
+    const Vertex& p = s.primitive[index];
+    quad(s, moved(p, -0.5F, -0.5F), moved(p, 0.5F, -0.5F), moved(p, 0.5F, 0.5F),
+         moved(p, -0.5F, 0.5F));
+}
+
+// The primitive as triangles; a shape with too few vertices draws nothing, as in GL.
 void emit(State& s) {
     const std::size_t n = s.primitive.size();
     switch (s.mode) {
@@ -194,7 +236,7 @@ void emit(State& s) {
         break;
     case graphics::points:
         for (std::size_t i = 0; i < n; ++i) {
-            append(s, Kind::points, i);
+            point(s, i);
         }
         break;
     default:
@@ -230,6 +272,7 @@ void color3f(float red, float green, float blue) {
     s.blue = blue;
 }
 
+// Without WebGL no frame runs, so none of these reach GL before the first frame's clear.
 void ortho2D(double left, double right, double bottom, double top) {
     State& s = state();
     flush(s);
@@ -242,9 +285,20 @@ void ortho2D(double left, double right, double bottom, double top) {
     }
 }
 
-void clear(unsigned int mask) { glClear(mask); }
 void clearColor(float red, float green, float blue, float alpha) {
-    glClearColor(red, green, blue, alpha);
+    State& s = state();
+    s.clearColor[0] = red;
+    s.clearColor[1] = green;
+    s.clearColor[2] = blue;
+    s.clearColor[3] = alpha;
+    if (s.program != 0) {
+        glClearColor(red, green, blue, alpha);
+    }
+}
+
+void clear(unsigned int mask) {
+    makeReady(state());
+    glClear(mask);
 }
 
 // Nothing in the running picture draws text, and the page has no bitmap fonts.

@@ -3,32 +3,40 @@
 // reads the keys of the whole page by their deprecated key codes, has no key-repeat filter and
 // runs the idle function on a 4 ms timer; this one listens to the canvas alone.
 
+#include "graphics/frameSchedule.h"
 #include "graphics/graphics.h"
 
 #include <GLES2/gl2.h>
 #include <emscripten/emscripten.h>
 #include <emscripten/html5.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <initializer_list>
 
+extern "C" {
+// The page's hook for a browser that gives no WebGL (web/library.js).
+void corvexa_no_webgl();
+}
+
 namespace {
 
 const char* const canvasTarget = "#canvas";
-constexpr double framePeriod = 33.0; // milliseconds, as in the window
 
 struct Toolkit {
-    int width = 300; // CSS pixels, as initWindowSize gives them
-    int height = 300;
     bool ignoreRepeat = false;
     void (*keyboard)(unsigned char, int, int) = nullptr;
     void (*keyboardUp)(unsigned char, int, int) = nullptr;
     void (*special)(int, int, int) = nullptr;
     void (*specialUp)(int, int, int) = nullptr;
     void (*frame)() = nullptr;
-    double lastFrame = -1.0e9; // the browser's time stamp of the last frame run
+    EMSCRIPTEN_WEBGL_CONTEXT_HANDLE context = 0;
+    bool contextLost = false;
+    int bufferWidth = 0; // device pixels of the drawing buffer, 0 until the first frame
+    int bufferHeight = 0;
+    FrameSchedule schedule;
 };
 
 Toolkit& toolkit() {
@@ -36,44 +44,64 @@ Toolkit& toolkit() {
     return t;
 }
 
-int specialKey(const char* key) {
-    static const struct {
-        const char* name;
-        int code;
-    } keys[] = {{"ArrowLeft", graphics::keyLeft},
-                {"ArrowRight", graphics::keyRight},
-                {"ArrowUp", graphics::keyUp},
-                {"ArrowDown", graphics::keyDown},
-                {"Home", graphics::keyHome}};
-    for (const auto& k : keys) {
-        if (std::strcmp(key, k.name) == 0) {
-            return k.code;
+// The keys the program uses, by their place on the keyboard (the event's code), so that W, A,
+// S and D are where they are on every layout. A key reaches the program as GLUT's special key
+// or as the letter it bears on an American keyboard.
+struct KeyUse {
+    const char* code;
+    int special;
+    unsigned char letter;
+};
+
+const KeyUse* keyUse(const char* code) {
+    static const KeyUse keys[] = {
+        {"ArrowLeft", graphics::keyLeft, 0},
+        {"ArrowRight", graphics::keyRight, 0},
+        {"ArrowUp", graphics::keyUp, 0},
+        {"ArrowDown", graphics::keyDown, 0},
+        {"Home", graphics::keyHome, 0},
+        {"KeyA", 0, 'a'},
+        {"KeyD", 0, 'd'},
+        {"KeyS", 0, 's'},
+        {"KeyW", 0, 'w'},
+        {"Space", 0, ' '},
+    };
+    for (const KeyUse& k : keys) {
+        if (std::strcmp(code, k.code) == 0) {
+            return &k;
         }
     }
-    return 0;
+    return nullptr;
 }
 
-// A key the program takes is kept from the page, so that arrows and space do not scroll it.
+// A key pressed with Ctrl, Alt or Meta is the browser's (Alt and the left arrow go back), but
+// every release reaches the program, so that no key stays held. Only the keys the program uses
+// are kept from the page, so that the arrows and space do not scroll it.
 EM_BOOL onKey(int eventType, const EmscriptenKeyboardEvent* event, void* /*userData*/) {
     const Toolkit& t = toolkit();
-    const bool down = eventType == EMSCRIPTEN_EVENT_KEYDOWN;
-    const bool repeated = down && event->repeat && t.ignoreRepeat;
-    if (const int code = specialKey(event->key); code != 0) {
-        void (*callback)(int, int, int) = down ? t.special : t.specialUp;
-        if (callback != nullptr && !repeated) {
-            callback(code, 0, 0);
-        }
-        return EM_TRUE;
-    }
-    const bool printable = event->key[0] != '\0' && event->key[1] == '\0';
-    if (!printable || event->ctrlKey || event->altKey || event->metaKey) {
+    const KeyUse* use = keyUse(event->code);
+    if (use == nullptr) {
         return EM_FALSE;
     }
-    void (*callback)(unsigned char, int, int) = down ? t.keyboard : t.keyboardUp;
-    if (callback != nullptr && !repeated) {
-        callback(static_cast<unsigned char>(event->key[0]), 0, 0);
+    const bool down = eventType == EMSCRIPTEN_EVENT_KEYDOWN;
+    const bool modified = event->ctrlKey || event->altKey || event->metaKey;
+    if (down && modified) {
+        return EM_FALSE;
     }
-    return EM_TRUE;
+    if (!(down && event->repeat && t.ignoreRepeat)) {
+        if (use->special != 0) {
+            void (*callback)(int, int, int) = down ? t.special : t.specialUp;
+            if (callback != nullptr) {
+                callback(use->special, 0, 0);
+            }
+        } else {
+            void (*callback)(unsigned char, int, int) = down ? t.keyboard : t.keyboardUp;
+            if (callback != nullptr) {
+                callback(use->letter, 0, 0);
+            }
+        }
+    }
+    return modified ? EM_FALSE : EM_TRUE;
 }
 
 // The canvas hears no release once it has lost the focus: every held key is let go.
@@ -88,14 +116,52 @@ EM_BOOL onBlur(int /*eventType*/, const EmscriptenFocusEvent* /*event*/, void* /
     return EM_FALSE;
 }
 
-// The browser calls back once per display refresh; a frame runs no earlier than the frame
-// period after the last, by the refresh's own time stamp, which does not jitter.
+// Kept from the browser, so that it restores the context; the world waits meanwhile, and the
+// drawing makes its shaders and buffer again (webGraphics.cpp).
+EM_BOOL onContextLost(int /*eventType*/, const void* /*reserved*/, void* /*userData*/) {
+    toolkit().contextLost = true;
+    return EM_TRUE;
+}
+
+EM_BOOL onContextRestored(int /*eventType*/, const void* /*reserved*/, void* /*userData*/) {
+    Toolkit& t = toolkit();
+    t.contextLost = false;
+    t.bufferWidth = 0;
+    return EM_TRUE;
+}
+
+// The drawing buffer has as many pixels as the canvas covers on the screen, so the picture is
+// sharp at any size and pixel ratio; looked at every frame, it follows resizes, rotations and
+// zooms alike. The page lays the canvas out (web/page.js).
+void fitDrawingBuffer(Toolkit& t) {
+    double cssWidth = 0.0;
+    double cssHeight = 0.0;
+    emscripten_get_element_css_size(canvasTarget, &cssWidth, &cssHeight);
+    const double ratio = emscripten_get_device_pixel_ratio();
+    const int wide = std::max(1, static_cast<int>(std::lround(cssWidth * ratio)));
+    const int high = std::max(1, static_cast<int>(std::lround(cssHeight * ratio)));
+    if (wide == t.bufferWidth && high == t.bufferHeight) {
+        return;
+    }
+    emscripten_set_canvas_element_size(canvasTarget, wide, high);
+    // The browser may give fewer pixels than asked for on a huge screen.
+    int given[2] = {wide, high};
+    emscripten_webgl_get_drawing_buffer_size(t.context, &given[0], &given[1]);
+    glViewport(0, 0, given[0], given[1]);
+    t.bufferWidth = wide;
+    t.bufferHeight = high;
+}
+
+// The browser calls back once per display refresh, with the refresh's time stamp.
 EM_BOOL onAnimationFrame(double time, void* /*userData*/) {
     Toolkit& t = toolkit();
-    if (time - t.lastFrame >= framePeriod) {
-        t.lastFrame = time;
-        t.frame();
+    if (t.contextLost || !t.schedule.due(time)) {
+        return EM_TRUE;
     }
+    const double start = emscripten_get_now();
+    fitDrawingBuffer(t);
+    t.frame();
+    t.schedule.ran(emscripten_get_now() - start);
     return EM_TRUE;
 }
 
@@ -105,24 +171,14 @@ namespace graphics {
 
 void init(int* /*argc*/, char** /*argv*/) {}
 
-void initWindowSize(int width, int height) {
-    toolkit().width = width;
-    toolkit().height = height;
-}
-
+// The page decides the canvas's size; the picture keeps the window's coordinates, scaled.
+void initWindowSize(int /*width*/, int /*height*/) {}
 void initWindowPosition(int /*x*/, int /*y*/) {}
 void initDisplayMode(unsigned int /*mode*/) {}
 
-// The canvas keeps its size on the page and has as many pixels as the screen gives it, so
-// the picture is as sharp on a high-density screen.
 int createWindow(const char* title) {
-    const Toolkit& t = toolkit();
+    Toolkit& t = toolkit();
     emscripten_set_window_title(title);
-    const double ratio = emscripten_get_device_pixel_ratio();
-    const int pixelsWide = static_cast<int>(std::lround(t.width * ratio));
-    const int pixelsHigh = static_cast<int>(std::lround(t.height * ratio));
-    emscripten_set_element_css_size(canvasTarget, t.width, t.height);
-    emscripten_set_canvas_element_size(canvasTarget, pixelsWide, pixelsHigh);
 
     EmscriptenWebGLContextAttributes attributes;
     emscripten_webgl_init_context_attributes(&attributes);
@@ -130,18 +186,19 @@ int createWindow(const char* title) {
     attributes.depth = EM_FALSE;
     attributes.stencil = EM_FALSE;
     attributes.antialias = EM_FALSE; // the desktop window draws without multisampling
-    const EMSCRIPTEN_WEBGL_CONTEXT_HANDLE context =
-        emscripten_webgl_create_context(canvasTarget, &attributes);
-    if (context <= 0) {
+    t.context = emscripten_webgl_create_context(canvasTarget, &attributes);
+    if (t.context <= 0) {
         std::fputs("Corvexa needs WebGL, which this browser does not give.\n", stderr);
+        corvexa_no_webgl();
         return 0;
     }
-    emscripten_webgl_make_context_current(context);
-    glViewport(0, 0, pixelsWide, pixelsHigh);
+    emscripten_webgl_make_context_current(t.context);
 
     emscripten_set_keydown_callback(canvasTarget, nullptr, EM_TRUE, onKey);
     emscripten_set_keyup_callback(canvasTarget, nullptr, EM_TRUE, onKey);
     emscripten_set_blur_callback(canvasTarget, nullptr, EM_TRUE, onBlur);
+    emscripten_set_webglcontextlost_callback(canvasTarget, nullptr, EM_TRUE, onContextLost);
+    emscripten_set_webglcontextrestored_callback(canvasTarget, nullptr, EM_TRUE, onContextRestored);
     return 1;
 }
 
@@ -160,8 +217,11 @@ void specialFunc(SpecialCallback callback) { toolkit().special = callback; }
 void specialUpFunc(SpecialCallback callback) { toolkit().specialUp = callback; }
 
 // The loop returns at once and main stays on the stack, with the world it handed over, while
-// the page lives.
+// the page lives. Without WebGL there is nothing to run: the page says why.
 void mainLoop() {
+    if (toolkit().context <= 0) {
+        return;
+    }
     emscripten_request_animation_frame_loop(onAnimationFrame, nullptr);
     emscripten_exit_with_live_runtime();
 }

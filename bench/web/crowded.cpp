@@ -1,5 +1,6 @@
-// The page's world crowded with 1 000 live debris objects on sixteen rings, which survive their
-// break-ups, for the frame rate of a busy picture in the browser (bench/web/fps.js).
+// The page's world crowded with live debris on sixteen rings, which survive their break-ups, for
+// the frame rate of a busy picture in the browser (bench/web/fps.js): 1 000 objects, or as many
+// as the page's address asks for, bench/?debris=10000.
 
 #include "platform/platform.h"
 #include "bench/scenes.h"
@@ -9,11 +10,19 @@
 #include "support/runningWindow.h"
 #include "window/uiInteract.h"
 
-#include <cstdlib>
+#include <emscripten/emscripten.h>
+
+#include <cstddef>
 
 namespace {
 
-constexpr std::size_t debris = 1000;
+constexpr int defaultDebris = 1000;
+
+std::size_t debrisAsked() {
+    const int asked =
+        emscripten_run_script_int("Number(new URLSearchParams(location.search).get('debris'))");
+    return static_cast<std::size_t>(asked > 0 ? asked : defaultDebris);
+}
 
 } // namespace
 
@@ -23,7 +32,7 @@ int main(int argc, char** argv) {
 
     // Static: the page keeps the world after main has handed the thread to the browser.
     static Simulator world;
-    for (auto& pMote : makeRings(debris, 7, true)) {
+    for (auto& pMote : makeRings(debrisAsked(), 7, true)) {
         world.addObject(pMote.release());
     }
     ui.run(updateWorld, &world);

@@ -13,9 +13,12 @@ const types = {
     '.js': 'text/javascript',
     '.css': 'text/css',
     '.wasm': 'application/wasm',
+    '.png': 'image/png',
+    '.webmanifest': 'application/manifest+json',
 };
 
-// Serves a folder on 127.0.0.1 at a port the system chooses.
+// Serves a folder on 127.0.0.1 at a port the system chooses, until close() drops every
+// connection, as a server gone away would.
 function serve(root) {
     const server = http.createServer((request, response) => {
         const name = decodeURIComponent(new URL(request.url, 'http://x').pathname);
@@ -38,12 +41,17 @@ function serve(root) {
     return new Promise((resolve) => {
         server.listen(0, '127.0.0.1', () => {
             const url = `http://127.0.0.1:${server.address().port}/`;
-            resolve({ url, close: () => server.close() });
+            const close = () => {
+                server.close();
+                server.closeAllConnections();
+            };
+            resolve({ url, close });
         });
     });
 }
 
-function launch() {
+// Chromium, with more switches if given (--disable-webgl, say).
+function launch(switches = []) {
     const profile = fs.mkdtempSync(path.join(require('os').tmpdir(), 'corvexa-chromium-'));
     return puppeteer
         .launch({
@@ -63,6 +71,7 @@ function launch() {
                 '--disable-background-timer-throttling',
                 '--disable-renderer-backgrounding',
                 `--user-data-dir=${profile}`,
+                ...switches,
             ],
         })
         .then((browser) => {
@@ -78,5 +87,7 @@ function launch() {
 }
 
 const buildDir = path.resolve(repository, process.env.CORVEXA_WEB_BUILD || 'build/web');
+// The folder to publish: the page's files and nothing else.
+const siteDir = path.join(buildDir, 'site');
 
-module.exports = { repository, buildDir, serve, launch };
+module.exports = { repository, buildDir, siteDir, serve, launch };

@@ -4,7 +4,9 @@ const { test, before, after } = require('node:test');
 const assert = require('node:assert/strict');
 const fs = require('fs');
 const path = require('path');
-const { repository, buildDir, serve, launch } = require('./browser.js');
+const { repository, siteDir, serve, launch } = require('./browser.js');
+const scene = require('./scene.js');
+const { framesReach, waitFrames, nextPicture } = scene;
 
 const expectedReport = fs.readFileSync(
     path.join(repository, 'tests/e2e/expected_report.txt'),
@@ -16,7 +18,7 @@ let server;
 let browser;
 
 before(async () => {
-    server = await serve(buildDir);
+    server = await serve(siteDir);
     browser = await launch();
 });
 
@@ -25,100 +27,16 @@ after(async () => {
     server.close();
 });
 
-// A page with its console and its errors kept.
-async function open(query = '', viewport = { width: 800, height: 420, deviceScaleFactor: 1 }) {
-    const page = await browser.newPage();
-    const log = { console: [], errors: [] };
-    page.on('console', (message) => {
-        (message.type() === 'error' ? log.errors : log.console).push(message.text());
-    });
-    page.on('pageerror', (error) => log.errors.push(error.message));
-    await page.setViewport(viewport);
-    await page.goto(server.url + query);
-    return { page, log };
+// A window that gives the picture the window's own 700 by 500 pixels.
+const windowSized = { width: 716, height: 600, deviceScaleFactor: 1 };
+
+function open(query = '', viewport = windowSized) {
+    return scene.open(browser, server.url + query, viewport);
 }
 
 // The canvas's size on the page and in pixels.
 function canvasSizes(canvas) {
     return [canvas.clientWidth, canvas.clientHeight, canvas.width, canvas.height];
-}
-
-function framesReach(page, count) {
-    return page.waitForFunction((n) => window.corvexa.frames >= n, {}, count);
-}
-
-// Some frames after the present one: key events land between frames.
-async function waitFrames(page, count) {
-    const now = await page.evaluate(() => window.corvexa.frames);
-    await framesReach(page, now + count);
-}
-
-// The next frame's picture, read from the drawing buffer as the frame ends (the browser clears
-// it once shown), and the draws it took.
-async function nextPicture(page) {
-    const frame = await page.evaluate(
-        () =>
-            new Promise((resolve) => {
-                const drawn = Module.onFrameDrawn;
-                Module.onFrameDrawn = (drawCalls) => {
-                    drawn(drawCalls);
-                    Module.onFrameDrawn = drawn;
-                    const gl = Module.canvas.getContext('webgl');
-                    const [w, h] = [gl.drawingBufferWidth, gl.drawingBufferHeight];
-                    const pixels = new Uint8Array(w * h * 4);
-                    gl.readPixels(0, 0, w, h, gl.RGBA, gl.UNSIGNED_BYTE, pixels);
-                    let text = '';
-                    for (let i = 0; i < pixels.length; i += 0x8000) {
-                        text += String.fromCharCode(...pixels.subarray(i, i + 0x8000));
-                    }
-                    resolve({ w, h, drawCalls, data: btoa(text) });
-                };
-            }),
-    );
-    const pixels = Buffer.from(frame.data, 'base64');
-    return { drawCalls: frame.drawCalls, ...describe(pixels, frame.w, frame.h) };
-}
-
-// What a picture shows: the share of pure blue near the centre, the flame's red, the bullets
-// (lone 2 by 2 white squares on black) and a digest of the whole.
-function describe(p, w, h) {
-    // White is 255/256 of full intensity, as on the desktop.
-    const is = (x, y, [r, g, b]) => {
-        const i = (y * w + x) * 4;
-        return Math.abs(p[i] - r) < 3 && Math.abs(p[i + 1] - g) < 3 && Math.abs(p[i + 2] - b) < 3;
-    };
-    const [black, white, blue] = [[0, 0, 0], [255, 255, 255], [0, 0, 255]];
-
-    let red = 0;
-    let digest = 0;
-    for (let i = 0; i < p.length; i += 4) {
-        if (p[i] > 200 && p[i + 1] < 60 && p[i + 2] < 60) red += 1;
-        digest = (Math.imul(digest, 31) + p[i] * 65536 + p[i + 1] * 256 + p[i + 2]) | 0;
-    }
-
-    let sea = 0;
-    let disc = 0;
-    for (let y = h / 2 - 40; y < h / 2 + 40; y++) {
-        for (let x = w / 2 - 40; x < w / 2 + 40; x++) {
-            if ((x - w / 2) ** 2 + (y - h / 2) ** 2 > 1600) continue;
-            disc += 1;
-            if (is(x, y, blue)) sea += 1;
-        }
-    }
-
-    let bullets = 0;
-    for (let y = 2; y < h - 3; y++) {
-        for (let x = 2; x < w - 3; x++) {
-            let lone = is(x, y, white) && is(x + 1, y, white);
-            lone = lone && is(x, y + 1, white) && is(x + 1, y + 1, white);
-            for (let d = -1; d <= 2 && lone; d++) {
-                lone = is(x + d, y - 1, black) && is(x + d, y + 2, black);
-                lone = lone && is(x - 1, y + d, black) && is(x + 2, y + d, black);
-            }
-            if (lone) bullets += 1;
-        }
-    }
-    return { red, bullets, digest, blueShare: sea / disc };
 }
 
 test('the page plays: report, picture, keys, focus, no scrolling and no errors', async () => {
@@ -144,29 +62,63 @@ test('the page plays: report, picture, keys, focus, no scrolling and no errors',
     await page.click('#canvas');
     assert.equal(await focused(), true);
 
-
-    // The Earth at the centre, its sea blue, and the picture moving.
+    // The Earth at the centre, its sea blue, the whole picture in one draw, and moving.
     const first = await nextPicture(page);
     assert.ok(first.blueShare > 0.25, `blue share ${first.blueShare}`);
-    assert.ok(first.drawCalls > 0 && first.drawCalls < 100, `draw calls ${first.drawCalls}`);
+    assert.equal(first.drawCalls, 1);
     assert.equal(first.red, 0);
     assert.equal(first.bullets, 0);
     await waitFrames(page, 3);
     assert.notEqual((await nextPicture(page)).digest, first.digest);
 
-    // A red flame while the down arrow or W is held, none once it is let go.
-    for (const key of ['ArrowDown', 'w']) {
-        await page.keyboard.down(key);
+    // The window's pace: a frame lasts its work and 35 ms more, counted from when it was due,
+    // so forty frames take at least 40 × 35 ms less part of a refresh.
+    const stamps = await page.evaluate(
+        () =>
+            new Promise((resolve) => {
+                const [times, drawn] = [[], Module.onFrameDrawn];
+                Module.onFrameDrawn = (drawCalls) => {
+                    drawn(drawCalls);
+                    times.push(document.timeline.currentTime);
+                    if (times.length === 41) resolve(times);
+                };
+            }),
+    );
+    const meanFrame = (stamps[40] - stamps[0]) / 40;
+    assert.ok(meanFrame > 34.5, `${meanFrame.toFixed(1)} ms a frame`);
+
+    // A red flame while the down arrow or W is held, none once it is let go; W by its place on
+    // the keyboard, whatever letter the layout puts there.
+    const keys = await page.target().createCDPSession();
+    const cyrillicW = { code: 'KeyW', key: 'ц', text: 'ц', windowsVirtualKeyCode: 87 };
+    const presses = [
+        ['ArrowDown', () => page.keyboard.down('ArrowDown'), () => page.keyboard.up('ArrowDown')],
+        ['w', () => page.keyboard.down('w'), () => page.keyboard.up('w')],
+        [
+            'ц on W',
+            () => keys.send('Input.dispatchKeyEvent', { type: 'keyDown', ...cyrillicW }),
+            () => keys.send('Input.dispatchKeyEvent', { type: 'keyUp', ...cyrillicW }),
+        ],
+        // Alt pressed while W is held: the release still reaches the program.
+        [
+            'w then Alt',
+            () => page.keyboard.down('w'),
+            () => page.keyboard.down('Alt').then(() => page.keyboard.up('w')),
+        ],
+    ];
+    for (const [name, down, up] of presses) {
+        await down();
         await waitFrames(page, 2);
-        assert.ok((await nextPicture(page)).red > 10, `flame while ${key} is held`);
-        await page.keyboard.up(key);
+        assert.ok((await nextPicture(page)).red > 10, `flame while ${name} is held`);
+        await up();
         await waitFrames(page, 2);
-        assert.equal((await nextPicture(page)).red, 0, `no flame after ${key}`);
+        assert.equal((await nextPicture(page)).red, 0, `no flame after ${name}`);
     }
+    await page.keyboard.up('Alt');
     // A key let go while the canvas has no focus is let go all the same.
     await page.keyboard.down('ArrowDown');
     await waitFrames(page, 2);
-    await page.click('main p');
+    await page.click('.keys');
     await page.keyboard.up('ArrowDown');
     await waitFrames(page, 2);
     assert.equal((await nextPicture(page)).red, 0, 'no flame once the canvas lost the focus');
@@ -198,6 +150,27 @@ test('the page plays: report, picture, keys, focus, no scrolling and no errors',
     assert.ok((await nextPicture(page)).bullets >= 2, 'a shot for each press');
     assert.equal(await page.evaluate(() => scrollY), 0);
 
+    // Only the program's own keys are kept from the page, and none with Ctrl, Alt or Meta held:
+    // Alt and the left arrow are the browser's, to go back.
+    await page.evaluate(() => {
+        window.kept = [];
+        addEventListener('keydown', (e) => kept.push(`${e.code} ${e.defaultPrevented}`));
+    });
+    await page.keyboard.press('ArrowLeft');
+    await page.keyboard.press('KeyQ');
+    await page.keyboard.press('F5');
+    await page.keyboard.down('Alt');
+    await page.keyboard.press('ArrowLeft');
+    await page.keyboard.up('Alt');
+    const kept = await page.evaluate(() => window.kept);
+    assert.deepEqual(kept, [
+        'ArrowLeft true',
+        'KeyQ false',
+        'F5 false',
+        'AltLeft false',
+        'ArrowLeft false',
+    ]);
+
     assert.deepEqual(log.errors, []);
     await page.close();
 });
@@ -221,12 +194,20 @@ test('?test shows the report and draws no frame', async () => {
     await page.close();
 });
 
-test('a high-density screen gets a canvas of as many device pixels', async () => {
-    const { page, log } = await open('', { width: 800, height: 600, deviceScaleFactor: 2 });
-    await framesReach(page, 3);
-    const box = await page.$eval('#canvas', canvasSizes);
-    assert.deepEqual(box, [700, 500, 1400, 1000]);
-    assert.ok((await nextPicture(page)).blueShare > 0.25);
-    assert.deepEqual(log.errors, []);
-    await page.close();
+test('a high-density screen: as many pixels, and lines that grow with the picture', async () => {
+    const at = async (deviceScaleFactor) => {
+        const { page, log } = await open('', { ...windowSized, deviceScaleFactor });
+        await framesReach(page, 3);
+        const sizes = await page.$eval('#canvas', canvasSizes);
+        const picture = await nextPicture(page);
+        assert.deepEqual(log.errors, []);
+        await page.close();
+        return { sizes, picture };
+    };
+    const [single, double] = [await at(1), await at(2)];
+    assert.deepEqual(double.sizes, [700, 500, 1400, 1000]);
+    assert.ok(double.picture.blueShare > 0.25);
+    // One device pixel wide, the satellites' white lines would be thin at either density.
+    assert.ok(single.picture.thinShare > 0.2, `${single.picture.thinShare} thin at 1`);
+    assert.ok(double.picture.thinShare < 0.05, `${double.picture.thinShare} thin at 2`);
 });

@@ -5,11 +5,11 @@ const assert = require('node:assert/strict');
 const { execFileSync } = require('child_process');
 const fs = require('fs');
 const path = require('path');
-const { repository, buildDir } = require('./browser.js');
+const { repository, siteDir } = require('./browser.js');
 
 test('node corvexa.js --test prints the report and ends with status 0', () => {
     const expected = fs.readFileSync(path.join(repository, 'tests/e2e/expected_report.txt'));
     // execFileSync throws on any other status.
-    const output = execFileSync(process.execPath, [path.join(buildDir, 'corvexa.js'), '--test']);
+    const output = execFileSync(process.execPath, [path.join(siteDir, 'corvexa.js'), '--test']);
     assert.ok(output.equals(expected), `got:\n${output}`);
 });

@@ -1,0 +1,117 @@
+// Replays in the page, in Debian's headless Chromium: replays kept from the Linux window and from
+// a scripted run play to "replay matches", by link and by the file input; a session played in
+// the page is saved with its button, and its link plays it back.
+'use strict';
+const { test, before, after } = require('node:test');
+const assert = require('node:assert/strict');
+const { execFileSync } = require('child_process');
+const fs = require('fs');
+const os = require('os');
+const path = require('path');
+const { repository, buildDir, siteDir, serve, launch } = require('./browser.js');
+
+const replays = path.join(repository, 'tests/replays');
+let server;
+let browser;
+
+before(async () => {
+    server = await serve(siteDir);
+    browser = await launch();
+});
+
+after(async () => {
+    await browser.close();
+    server.close();
+});
+
+function statusOf(page) {
+    return page.$eval('#replay-status', (element) => element.textContent);
+}
+
+async function waitForVerdict(page) {
+    await page.waitForFunction(
+        () => /^replay (matches|differs)/.test(document.getElementById('replay-status').textContent),
+        { timeout: 120000 },
+    );
+    return statusOf(page);
+}
+
+// The link the page itself makes for a replay's text.
+async function linkFor(page, text) {
+    const fragment = await page.evaluate(async (replay) => {
+        const stream = new Blob([replay]).stream().pipeThrough(new CompressionStream('deflate-raw'));
+        const bytes = new Uint8Array(await new Response(stream).arrayBuffer());
+        let binary = '';
+        bytes.forEach((byte) => {
+            binary += String.fromCharCode(byte);
+        });
+        return btoa(binary).replace(/\+/g, '-').replace(/\//g, '_').replace(/=+$/, '');
+    }, text);
+    return `${server.url}#replay=${fragment}`;
+}
+
+test('replays from the window and from a script play to "replay matches" by link and by file', async () => {
+    const page = await browser.newPage();
+    await page.goto(server.url);
+    const windowReplay = fs.readFileSync(path.join(replays, 'window.replay'), 'utf8');
+    await page.goto(await linkFor(page, windowReplay));
+    await page.reload();
+    assert.equal(await waitForVerdict(page), 'replay matches');
+
+    const input = await page.$('input[type=file][aria-label="Open replay"]');
+    assert.ok(input, 'no "Open replay" file input');
+    const navigation = page.waitForNavigation();
+    await input.uploadFile(path.join(replays, 'cascade.replay'));
+    await navigation;
+    assert.match(page.url(), /#replay=/);
+    assert.equal(await waitForVerdict(page), 'replay matches');
+    await page.close();
+});
+
+test('a session played in the page is saved by its button, verifies, and its link plays it', async () => {
+    const page = await browser.newPage();
+    const downloads = fs.mkdtempSync(path.join(os.tmpdir(), 'corvexa-downloads-'));
+    const cdp = await page.target().createCDPSession();
+    await cdp.send('Page.setDownloadBehavior', { behavior: 'allow', downloadPath: downloads });
+    await page.goto(server.url);
+    await page.waitForFunction(() => window.corvexa.frames >= 5);
+    await page.focus('#canvas');
+    await page.keyboard.down('KeyD');
+    await page.waitForFunction(() => window.corvexa.frames >= 20);
+    await page.keyboard.up('KeyD');
+    await page.keyboard.down('KeyW');
+    await page.waitForFunction(() => window.corvexa.frames >= 35);
+    await page.keyboard.up('KeyW');
+    await page.keyboard.press('Space');
+    await page.keyboard.press('Home');
+    await page.waitForFunction(() => window.corvexa.frames >= 110);
+
+    await page.click('#save-replay');
+    let saved;
+    for (let tries = 0; !saved && tries < 100; tries += 1) {
+        const names = fs.readdirSync(downloads).filter((name) => name.endsWith('.replay'));
+        if (names.length > 0) saved = path.join(downloads, names[0]);
+        else await new Promise((resolve) => setTimeout(resolve, 100));
+    }
+    assert.ok(saved, 'no replay was downloaded');
+    const text = fs.readFileSync(saved, 'utf8');
+    for (const event of ['+right', '-right', '+down', '-down', '+space', '+home', '-home']) {
+        assert.match(text, new RegExp(`^\\d+ \\${event}$`, 'm'), `no ${event} in the replay`);
+    }
+    assert.match(text, /^check 100 /m);
+    assert.match(text, /^end \d+ satellites=/m);
+
+    // The program of this build verifies it, as the Linux one does the one kept in the tests.
+    const verdict = execFileSync(process.execPath, [
+        path.join(buildDir, 'corvexa-headless.js'),
+        '--verify',
+        saved,
+    ]).toString();
+    assert.equal(verdict, 'replay matches\n');
+    fs.rmSync(downloads, { recursive: true, force: true });
+
+    await page.goto(await linkFor(page, text));
+    await page.reload();
+    assert.equal(await waitForVerdict(page), 'replay matches');
+    await page.close();
+});
