@@ -90,4 +90,19 @@ const buildDir = path.resolve(repository, process.env.CORVEXA_WEB_BUILD || 'buil
 // The folder to publish: the page's files and nothing else.
 const siteDir = path.join(buildDir, 'site');
 
-module.exports = { repository, buildDir, siteDir, serve, launch };
+// The folder to publish served, and Chromium launched, before a file's tests; both gone after.
+function siteAndBrowser(switches = []) {
+    const { before, after } = require('node:test');
+    const site = {};
+    before(async () => {
+        site.server = await serve(siteDir);
+        site.browser = await launch(switches);
+    });
+    after(async () => {
+        await site.browser.close();
+        site.server.close();
+    });
+    return site;
+}
+
+module.exports = { repository, buildDir, siteDir, serve, launch, siteAndBrowser };

@@ -1,10 +1,10 @@
 // The page in Debian's headless Chromium with software WebGL, driven by real key presses.
 'use strict';
-const { test, before, after } = require('node:test');
+const { test } = require('node:test');
 const assert = require('node:assert/strict');
 const fs = require('fs');
 const path = require('path');
-const { repository, siteDir, serve, launch } = require('./browser.js');
+const { repository, siteAndBrowser } = require('./browser.js');
 const scene = require('./scene.js');
 const { framesReach, waitFrames, nextPicture } = scene;
 
@@ -14,24 +14,13 @@ const expectedReport = fs.readFileSync(
 );
 const reportLines = expectedReport.trimEnd().split('\n');
 
-let server;
-let browser;
-
-before(async () => {
-    server = await serve(siteDir);
-    browser = await launch();
-});
-
-after(async () => {
-    await browser.close();
-    server.close();
-});
+const site = siteAndBrowser();
 
 // A window that gives the picture the window's own 700 by 500 pixels.
 const windowSized = { width: 716, height: 600, deviceScaleFactor: 1 };
 
 function open(query = '', viewport = windowSized) {
-    return scene.open(browser, server.url + query, viewport);
+    return scene.open(site.browser, site.server.url + query, viewport);
 }
 
 // The canvas's size on the page and in pixels.

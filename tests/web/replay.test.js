@@ -2,27 +2,16 @@
 // a scripted run play to "replay matches", by link and by the file input; a session played in
 // the page is saved with its button, and its link plays it back.
 'use strict';
-const { test, before, after } = require('node:test');
+const { test } = require('node:test');
 const assert = require('node:assert/strict');
 const { execFileSync } = require('child_process');
 const fs = require('fs');
 const os = require('os');
 const path = require('path');
-const { repository, buildDir, siteDir, serve, launch } = require('./browser.js');
+const { repository, buildDir, siteAndBrowser } = require('./browser.js');
 
 const replays = path.join(repository, 'tests/replays');
-let server;
-let browser;
-
-before(async () => {
-    server = await serve(siteDir);
-    browser = await launch();
-});
-
-after(async () => {
-    await browser.close();
-    server.close();
-});
+const site = siteAndBrowser();
 
 function statusOf(page) {
     return page.$eval('#replay-status', (element) => element.textContent);
@@ -47,12 +36,12 @@ async function linkFor(page, text) {
         });
         return btoa(binary).replace(/\+/g, '-').replace(/\//g, '_').replace(/=+$/, '');
     }, text);
-    return `${server.url}#replay=${fragment}`;
+    return `${site.server.url}#replay=${fragment}`;
 }
 
 test('replays from the window and from a script play to "replay matches" by link and by file', async () => {
-    const page = await browser.newPage();
-    await page.goto(server.url);
+    const page = await site.browser.newPage();
+    await page.goto(site.server.url);
     const windowReplay = fs.readFileSync(path.join(replays, 'window.replay'), 'utf8');
     await page.goto(await linkFor(page, windowReplay));
     await page.reload();
@@ -69,11 +58,11 @@ test('replays from the window and from a script play to "replay matches" by link
 });
 
 test('a session played in the page is saved by its button, verifies, and its link plays it', async () => {
-    const page = await browser.newPage();
+    const page = await site.browser.newPage();
     const downloads = fs.mkdtempSync(path.join(os.tmpdir(), 'corvexa-downloads-'));
     const cdp = await page.target().createCDPSession();
     await cdp.send('Page.setDownloadBehavior', { behavior: 'allow', downloadPath: downloads });
-    await page.goto(server.url);
+    await page.goto(site.server.url);
     await page.waitForFunction(() => window.corvexa.frames >= 5);
     await page.focus('#canvas');
     await page.keyboard.down('KeyD');

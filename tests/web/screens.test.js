@@ -1,23 +1,12 @@
 // The page on a phone, held upright and sideways, played with the thumbs, and on a large
 // desktop screen, played with a gamepad.
 'use strict';
-const { test, before, after } = require('node:test');
+const { test } = require('node:test');
 const assert = require('node:assert/strict');
-const { siteDir, serve, launch } = require('./browser.js');
+const { siteAndBrowser } = require('./browser.js');
 const { open, framesReach, waitFrames, nextPicture, touch } = require('./scene.js');
 
-let server;
-let browser;
-
-before(async () => {
-    server = await serve(siteDir);
-    browser = await launch();
-});
-
-after(async () => {
-    await browser.close();
-    server.close();
-});
+const site = siteAndBrowser();
 
 // Where things are, in CSS pixels: the viewport, the canvas and its pixels, the row of controls
 // under it and the touch controls.
@@ -70,7 +59,7 @@ test('a phone, upright and sideways: the whole picture, and the thumbs play', as
     ]) {
         const screen = `${width}×${height}`;
         const phone = { width, height, deviceScaleFactor: 3, isMobile: true, hasTouch: true };
-        const { page, log } = await open(browser, server.url, phone);
+        const { page, log } = await open(site.browser, site.server.url, phone);
         await framesReach(page, 3);
 
         // Nothing runs off the screen, and the four touch controls, large enough for a thumb,
@@ -136,7 +125,7 @@ test('a phone, upright and sideways: the whole picture, and the thumbs play', as
 });
 
 test('a large desktop screen: a larger picture, no touch controls, a gamepad plays', async () => {
-    const { page, log } = await open(browser, server.url, {
+    const { page, log } = await open(site.browser, site.server.url, {
         width: 1920,
         height: 1080,
         deviceScaleFactor: 1,
