@@ -129,12 +129,7 @@ killed)
     headless=$5
     start --record "$work/session"
     xdotool keydown a
-    tries=0
-    until grep -q '^check 100 ' "$work/session"; do
-        tries=$((tries + 1))
-        [ "$tries" -lt 200 ] || fail "no check line after 100 frames"
-        sleep 0.1
-    done
+    poll 200 grep -q '^check 100 ' "$work/session" || fail "no check line after 100 frames"
     xdotool keyup a
     kill -KILL "$pid"
     wait_for_exit 100 "SIGKILL"

@@ -4,7 +4,7 @@
 # window_test.sh and by the Windows tests under Wine.
 #
 # What this file declares: session, start_server, wait_for_window, wait_for_exit,
-# close_window, count and fail, each taking what it needs as arguments; the caller calls
+# close_window, count, poll and fail, each taking what it needs as arguments; the caller calls
 # session first. Its state is its own, in the session_ variables below.
 session_work=
 session_xprobe=
@@ -105,4 +105,15 @@ close_window() { # TRIES
 
 count() { # R G B TOLERANCE X Y WIDTH HEIGHT
     "$session_xprobe" count "$session_title" "$@"
+}
+
+# Waits up to TRIES tenths of a second for COMMAND to succeed.
+poll() { # TRIES COMMAND...
+    tries=$1
+    shift
+    until "$@"; do
+        tries=$((tries - 1))
+        [ "$tries" -gt 0 ] || return 1
+        sleep 0.1
+    done
 }

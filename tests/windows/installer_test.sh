@@ -40,17 +40,6 @@ shortcut="$prefix/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Corv
 key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Corvexa'
 installed='C:\Program Files\Corvexa'
 
-# Waits up to TRIES tenths of a second for COMMAND to succeed.
-poll() { # TRIES COMMAND...
-    tries=$1
-    shift
-    until "$@"; do
-        tries=$((tries - 1))
-        [ "$tries" -gt 0 ] || return 1
-        sleep 0.1
-    done
-}
-
 # Runs a Windows program and waits for every program it started, and for the registry to be
 # written: the installer and the uninstaller go on in processes of their own.
 run() {

@@ -31,17 +31,6 @@ program_errors() {
         -e "caused by a bad '-display' parameter" "$work/stderr"
 }
 
-# Waits up to TRIES tenths of a second for COMMAND to succeed.
-poll() { # TRIES COMMAND...
-    tries=$1
-    shift
-    until "$@"; do
-        tries=$((tries - 1))
-        [ "$tries" -gt 0 ] || return 1
-        sleep 0.1
-    done
-}
-
 # The first start in a fresh Wine prefix may take a while.
 start() {
     "$wine_run" --window "$corvexa" "$@" >"$work/stdout" 2>"$work/stderr" &
