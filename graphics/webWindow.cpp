@@ -155,7 +155,10 @@ void fitDrawingBuffer(Toolkit& t) {
 // The browser calls back once per display refresh, with the refresh's time stamp.
 EM_BOOL onAnimationFrame(double time, void* /*userData*/) {
     Toolkit& t = toolkit();
-    if (t.contextLost || !t.schedule.due(time)) {
+    // The lost-context event comes a while after the loss: the context itself is asked too,
+    // or a frame in between would draw on nothing and remake its shaders in vain.
+    if (t.contextLost || emscripten_is_webgl_context_lost(t.context) != EM_FALSE ||
+        !t.schedule.due(time)) {
         return EM_TRUE;
     }
     const double start = emscripten_get_now();
