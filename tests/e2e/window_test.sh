@@ -141,7 +141,7 @@ scripted-replay)
     # A scripted run saved headless plays in the window: thrust, shots, break-ups, same world.
     headless=$5
     keys=$6
-    "$headless" --keys "$keys" --frames 300 --final --save-replay "$work/scripted" >"$work/csv" ||
+    "$headless" --keys "$keys" --frames 200 --final --save-replay "$work/scripted" >"$work/csv" ||
         fail "--save-replay"
     start --replay "$work/scripted"
     wait_for_output "replay matches" 900
