@@ -19,6 +19,13 @@ async function open(browser, url, viewport) {
     return { page, log };
 }
 
+// The live bullets by the program's own count, from the census that ends the page's replay:
+// white squares in the picture could be fragments too, which the world's random seed decides.
+async function liveBullets(page) {
+    const replay = await page.evaluate(() => Module.ccall('corvexa_replay_text', 'string', [], []));
+    return Number(/ bullets=(\d+) /.exec(replay.trimEnd().split('\n').pop())[1]);
+}
+
 function framesReach(page, count) {
     return page.waitForFunction((n) => window.corvexa.frames >= n, {}, count);
 }
@@ -181,4 +188,4 @@ async function touch(page, type, fingers) {
     await touchSessions.get(page).send('Input.dispatchTouchEvent', { type, touchPoints: points });
 }
 
-module.exports = { open, framesReach, waitFrames, nextPicture, touch };
+module.exports = { liveBullets, open, framesReach, waitFrames, nextPicture, touch };
