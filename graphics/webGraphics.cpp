@@ -73,8 +73,19 @@ void main() { gl_FragColor = vec4(vColor, 1.0); }
 )";
 
 // A shader that does not compile or a program that does not link draws nothing; the log says
-// why, on the console.
-void reportFailure(const char* what, const std::string& log) {
+// why, on the console. Shaders and programs report alike, each through its own pair of calls.
+template <typename GetParameter, typename GetLog>
+void reportFailure(GLuint object, GLenum status, GetParameter getParameter, GetLog getLog,
+                   const char* what) {
+    GLint succeeded = GL_FALSE;
+    getParameter(object, status, &succeeded);
+    if (succeeded == GL_TRUE) {
+        return;
+    }
+    GLint length = 0;
+    getParameter(object, GL_INFO_LOG_LENGTH, &length);
+    std::string log(static_cast<std::size_t>(length > 0 ? length : 1), '\0');
+    getLog(object, length, nullptr, log.data());
     std::fprintf(stderr, "Corvexa cannot draw: the %s failed.\n%s\n", what, log.c_str());
 }
 
@@ -82,31 +93,15 @@ GLuint compile(GLenum type, const char* source) {
     const GLuint shader = glCreateShader(type);
     glShaderSource(shader, 1, &source, nullptr);
     glCompileShader(shader);
-    GLint compiled = GL_FALSE;
-    glGetShaderiv(shader, GL_COMPILE_STATUS, &compiled);
-    if (compiled != GL_TRUE) {
-        GLint length = 0;
-        glGetShaderiv(shader, GL_INFO_LOG_LENGTH, &length);
-        std::string log(static_cast<std::size_t>(length > 0 ? length : 1), '\0');
-        glGetShaderInfoLog(shader, length, nullptr, log.data());
-        reportFailure(type == GL_VERTEX_SHADER ? "vertex shader's compilation"
-                                               : "fragment shader's compilation",
-                      log);
-    }
+    reportFailure(shader, GL_COMPILE_STATUS, glGetShaderiv, glGetShaderInfoLog,
+                  type == GL_VERTEX_SHADER ? "vertex shader's compilation"
+                                           : "fragment shader's compilation");
     return shader;
 }
 
 void link(GLuint program) {
     glLinkProgram(program);
-    GLint linked = GL_FALSE;
-    glGetProgramiv(program, GL_LINK_STATUS, &linked);
-    if (linked != GL_TRUE) {
-        GLint length = 0;
-        glGetProgramiv(program, GL_INFO_LOG_LENGTH, &length);
-        std::string log(static_cast<std::size_t>(length > 0 ? length : 1), '\0');
-        glGetProgramInfoLog(program, length, nullptr, log.data());
-        reportFailure("shaders' link", log);
-    }
+    reportFailure(program, GL_LINK_STATUS, glGetProgramiv, glGetProgramInfoLog, "shaders' link");
 }
 
 // The projection from the picture's coordinates to the viewport's.
