@@ -170,8 +170,7 @@ void runHeadless(const Options& options, const KeyScript& script, std::ostream& 
     if (replayOut != nullptr) {
         writer.emplace(*replayOut, options.seed);
     }
-    const auto& events = script.getEvents();
-    std::size_t nextEvent = 0;
+    KeyScriptCursor cursor(script);
     writeCsvHeader(out);
     for (;;) {
         const long long frame = session.getFrame();
@@ -182,17 +181,18 @@ void runHeadless(const Options& options, const KeyScript& script, std::ostream& 
         if (last) {
             break;
         }
-        for (; writer && nextEvent < events.size() && events[nextEvent].frame <= frame + 1;
-             ++nextEvent) {
-            writer->keyEvent(frame + 1, events[nextEvent].code, events[nextEvent].pressed);
+        if (writer) {
+            cursor.deliverUpTo(frame + 1, [&writer, frame](const KeyEvent& event) {
+                writer->keyEvent(frame + 1, event.code, event.pressed);
+            });
         }
         session.runFrame();
         if (writer) {
-            writer->frameEnded(takeCensus(session));
+            writer->frameEnded(session.getWorld(), session.getFrame());
         }
     }
     if (writer) {
-        writer->end(takeCensus(session));
+        writer->end(session.getWorld(), session.getFrame());
     }
 }
 
@@ -201,7 +201,7 @@ int verifyReplay(const Replay& replay, std::ostream& out) {
     ReplayVerdict verdict(replay);
     while (session.getFrame() < replay.getLastFrame()) {
         session.runFrame();
-        verdict.afterFrame(takeCensus(session));
+        verdict.afterFrame(session.getWorld(), session.getFrame());
     }
     out << verdict.describe();
     if (!replay.hasEnd()) {

@@ -27,10 +27,9 @@ HeadlessSession::HeadlessSession(unsigned int seed, KeyScript keyScript)
 HeadlessSession::~HeadlessSession() = default;
 
 void HeadlessSession::runFrame() {
-    const auto& events = script.getEvents();
-    for (; nextEvent < events.size() && events[nextEvent].frame <= frame + 1; ++nextEvent) {
-        WindowInterface::keyEvent(events[nextEvent].code, events[nextEvent].pressed);
-    }
+    cursor.deliverUpTo(frame + 1, [](const KeyEvent& event) {
+        WindowInterface::keyEvent(event.code, event.pressed);
+    });
     // Drawn as the window draws it, through whatever backend the program links: the ship's
     // flame draws random numbers, and the fragments made after it must get the window's.
     world.update(ui);

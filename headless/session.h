@@ -43,7 +43,7 @@ private:
     Simulator world;
     WindowInterface ui;
     KeyScript script;
-    std::size_t nextEvent = 0;
+    KeyScriptCursor cursor{script};
     long long frame = 0;
 };
 

@@ -40,3 +40,21 @@ public:
 private:
     std::vector<KeyEvent> events;
 };
+
+// Hands a script's events out frame by frame, each once and in order, as they land before the
+// frames that a session runs. The script must outlive it.
+class KeyScriptCursor {
+public:
+    explicit KeyScriptCursor(const KeyScript& script) : events(&script.getEvents()) {}
+
+    // Calls deliver(event) for each event not handed out yet that lands before the frame.
+    template <typename Deliver> void deliverUpTo(long long frame, Deliver deliver) {
+        for (; next < events->size() && (*events)[next].frame <= frame; ++next) {
+            deliver((*events)[next]);
+        }
+    }
+
+private:
+    const std::vector<KeyEvent>* events;
+    std::size_t next = 0;
+};

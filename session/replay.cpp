@@ -201,26 +201,28 @@ void ReplayWriter::keyEvent(long long frame, int code, bool pressed) {
     }
 }
 
-void ReplayWriter::frameEnded(const Census& census) {
-    if (census.frame % checkEvery == 0) {
-        writeLine(checkLine("check", census));
+void ReplayWriter::frameEnded(const Simulator& world, long long frame) {
+    if (frame % checkEvery == 0) {
+        writeLine(checkLine("check", takeCensus(world, frame)));
     }
 }
 
-void ReplayWriter::end(const Census& census) { writeLine(checkLine("end", census)); }
+void ReplayWriter::end(const Simulator& world, long long frame) {
+    writeLine(checkLine("end", takeCensus(world, frame)));
+}
 
 void ReplayWriter::writeLine(const std::string& line) {
     out << line << '\n';
     out.flush();
 }
 
-void ReplayVerdict::afterFrame(const Census& census) {
+void ReplayVerdict::afterFrame(const Simulator& world, long long frame) {
     const auto& checks = replay.getChecks();
-    for (; nextCheck < checks.size() && checks[nextCheck].census.frame <= census.frame;
-         ++nextCheck) {
-        if (!difference.empty() || checks[nextCheck].census.frame != census.frame) {
+    for (; nextCheck < checks.size() && checks[nextCheck].census.frame <= frame; ++nextCheck) {
+        if (!difference.empty() || checks[nextCheck].census.frame != frame) {
             continue;
         }
+        const Census census = takeCensus(world, frame);
         const auto recorded = figuresOf(checks[nextCheck].census);
         const auto replayed = figuresOf(census);
         for (std::size_t i = 0; i < recorded.size() && difference.empty(); ++i) {

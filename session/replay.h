@@ -55,9 +55,9 @@ public:
     ReplayWriter(std::ostream& output, unsigned int seed);
 
     void keyEvent(long long frame, int code, bool pressed);
-    // After each frame; writes a check every checkEvery frames.
-    void frameEnded(const Census& census);
-    void end(const Census& census);
+    // After each frame; writes a check of the world every checkEvery frames.
+    void frameEnded(const Simulator& world, long long frame);
+    void end(const Simulator& world, long long frame);
 
 private:
     void writeLine(const std::string& line);
@@ -68,12 +68,13 @@ private:
 // A check or end line: "check 300 satellites=10 parts=0 ... world=0123456789abcdef".
 std::string checkLine(const char* kind, const Census& census);
 
-// Plays a replay's checks against a world: after each frame, the census of the world.
+// Plays a replay's checks against a world, after each frame; the world's census is taken only
+// for the frames the replay checks.
 class ReplayVerdict {
 public:
     explicit ReplayVerdict(const Replay& played) : replay(played) {}
 
-    void afterFrame(const Census& census);
+    void afterFrame(const Simulator& world, long long frame);
     bool differs() const { return !difference.empty(); }
     // "replay matches", or "replay differs at frame 300: fragments 12 recorded, 11 replayed".
     std::string describe() const;

@@ -70,6 +70,7 @@ void WindowSession::start() {
         platform::seedRandom(replay->getSeed());
         WindowInterface::ignoreKeyboard(true);
         verdict = std::make_unique<ReplayVerdict>(*replay);
+        replayKeys = std::make_unique<KeyScriptCursor>(replay->getScript());
         replaying = true;
     }
     world = std::make_unique<Simulator>();
@@ -86,19 +87,17 @@ void WindowSession::start() {
 
 void WindowSession::frame(WindowInterface& ui) {
     if (replaying) {
-        for (const KeyEvent& event : replay->getScript().getEvents()) {
-            if (event.frame == frames + 1) {
-                WindowInterface::keyEvent(event.code, event.pressed);
-            }
-        }
+        replayKeys->deliverUpTo(frames + 1, [](const KeyEvent& event) {
+            WindowInterface::keyEvent(event.code, event.pressed);
+        });
     }
     world->update(ui);
     ++frames;
-    if (writer && frames % ReplayWriter::checkEvery == 0) {
-        writer->frameEnded(takeCensus(*world, frames));
+    if (writer) {
+        writer->frameEnded(*world, frames);
     }
     if (replaying) {
-        verdict->afterFrame(takeCensus(*world, frames));
+        verdict->afterFrame(*world, frames);
         if (frames >= replay->getLastFrame()) {
             replayEnded();
         }
@@ -117,7 +116,7 @@ void WindowSession::replayEnded() {
 
 void WindowSession::end() {
     if (writer) {
-        writer->end(takeCensus(*world, frames));
+        writer->end(*world, frames);
         WindowInterface::listenToKeys(nullptr, nullptr);
     }
 }

@@ -57,6 +57,7 @@ private:
     std::unique_ptr<ReplayWriter> writer;
     std::optional<Replay> replay;
     std::unique_ptr<ReplayVerdict> verdict;
+    std::unique_ptr<KeyScriptCursor> replayKeys;
     std::unique_ptr<Simulator> world;
     long long frames = 0;
     bool replaying = false;
