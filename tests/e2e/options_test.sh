@@ -7,12 +7,7 @@ set -u
 corvexa=$1
 expected=$2
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-failures=0
-fail() {
-    echo "FAIL: $*" >&2
-    failures=$((failures + 1))
-}
+. "$(dirname "$0")/../support/checks.sh"
 
 # expect STATUS FIRST_LINE_OF_ERRORS ARGUMENTS...
 expect() {
@@ -42,5 +37,4 @@ expect 2 "corvexa: --record needs a file name" --record
 printf 'corvexa-replay 1\nseed x\n' >"$work/bad"
 expect 2 "corvexa: $work/bad:2: seed 'x' is not a whole number" --replay "$work/bad"
 
-[ "$failures" -eq 0 ] || exit 1
-echo PASS
+finish

@@ -9,12 +9,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 top=$(cd "$here/../.." && pwd)
 
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-failures=0
-fail() {
-    echo "FAIL: $*" >&2
-    failures=$((failures + 1))
-}
+. "$here/../support/checks.sh"
 # Runs a command whose standard error must stay empty: checkers that warn but exit with 0.
 quiet() {
     "$@" >"$work/out" 2>"$work/err" && [ ! -s "$work/err" ] || {
@@ -92,5 +87,4 @@ for program in corvexa corvexa-headless; do
     [ -x "$work/home/bin/$program" ] || fail "a home prefix has no bin/$program"
 done
 
-[ "$failures" -eq 0 ] || exit 1
-echo "PASS: the package and its install"
+finish "the package and its install"
