@@ -38,7 +38,17 @@ configure_file(${corvexa_package_dir}/corvexa.metainfo.xml.in
 find_program(GZIP gzip REQUIRED)
 set(corvexa_man_pages)
 foreach(page corvexa.6 corvexa-headless.6)
-    configure_file(${corvexa_package_dir}/${page}.in ${corvexa_staged_dir}/${page} @ONLY)
+    # The option lists come from the programs' own --help.
+    add_custom_command(OUTPUT ${corvexa_staged_dir}/${page}
+                       COMMAND ${CMAKE_COMMAND} -DTEMPLATE=${corvexa_package_dir}/${page}.in
+                               -DOUTPUT=${corvexa_staged_dir}/${page} -DFORMAT=roff
+                               -DCORVEXA=$<TARGET_FILE:corvexa>
+                               -DCORVEXA_HEADLESS=$<TARGET_FILE:corvexa-headless>
+                               -DPROJECT_VERSION=${PROJECT_VERSION}
+                               -P ${PROJECT_SOURCE_DIR}/cmake/options-text.cmake
+                       DEPENDS ${corvexa_package_dir}/${page}.in corvexa corvexa-headless
+                               ${PROJECT_SOURCE_DIR}/cmake/options-text.cmake
+                       VERBATIM)
     add_custom_command(OUTPUT ${corvexa_staged_dir}/${page}.gz
                        COMMAND sh -c "\"$1\" -9nc \"$2\" >\"$2.gz\"" sh ${GZIP}
                                ${corvexa_staged_dir}/${page}

@@ -12,8 +12,18 @@ set(corvexa_freeglut_licence ${corvexa_freeglut_prefix}/share/doc/freeglut/COPYI
 
 # The texts with the line ends that every Windows editor shows.
 set(corvexa_windows_staged ${PROJECT_BINARY_DIR}/windows-package)
-configure_file(${PROJECT_SOURCE_DIR}/packaging/windows/readme.txt.in
-               ${corvexa_windows_staged}/README.txt @ONLY NEWLINE_STYLE CRLF)
+# Its option lists come from the programs' own --help, run under the emulator.
+add_custom_command(OUTPUT ${corvexa_windows_staged}/README.txt
+                   COMMAND ${CMAKE_COMMAND} -DTEMPLATE=${PROJECT_SOURCE_DIR}/packaging/windows/readme.txt.in
+                           -DOUTPUT=${corvexa_windows_staged}/README.txt -DFORMAT=text -DNEWLINE=CRLF
+                           "-DCORVEXA=${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:corvexa>"
+                           "-DCORVEXA_HEADLESS=${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:corvexa-headless>"
+                           -DPROJECT_VERSION=${PROJECT_VERSION}
+                           -P ${PROJECT_SOURCE_DIR}/cmake/options-text.cmake
+                   DEPENDS ${PROJECT_SOURCE_DIR}/packaging/windows/readme.txt.in corvexa
+                           corvexa-headless ${PROJECT_SOURCE_DIR}/cmake/options-text.cmake
+                   VERBATIM)
+add_custom_target(corvexa_windows_readme ALL DEPENDS ${corvexa_windows_staged}/README.txt)
 # The installer's licence page shows both licences, one after the other.
 file(READ ${PROJECT_SOURCE_DIR}/LICENSE corvexa_licence_text)
 file(READ ${corvexa_freeglut_licence} corvexa_freeglut_licence_text)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "physics/constants.h"
+
 // When the page runs its frames: at the window's pace, from the browser's display refreshes.
 //
 // The window (window/uiInteract.cpp) holds a frame whose work took less than the frame period
@@ -11,8 +13,9 @@
 // too slow) starts the count again from now: there is no burst of frames to catch up.
 class FrameSchedule {
 public:
-    static constexpr double framePeriod = 33.0;    // milliseconds, as the window counts it
-    static constexpr double earlyFrameWait = 35.0; // milliseconds
+    // Milliseconds, as the window counts them: whole clock ticks.
+    static constexpr double framePeriod = static_cast<int>(::framePeriod * 1000);
+    static constexpr double earlyFrameWait = ::earlyFrameWait;
 
     // Whether a frame runs at the display refresh of this time stamp, in milliseconds.
     bool due(double refreshTime) {

@@ -14,7 +14,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
-#include <initializer_list>
+#include <vector>
 
 extern "C" {
 // The page's hook for a browser that gives no WebGL (web/library.js).
@@ -44,74 +44,113 @@ Toolkit& toolkit() {
     return t;
 }
 
-// The keys the program uses, by their place on the keyboard (the event's code), so that W, A,
-// S and D are where they are on every layout. A key reaches the program as GLUT's special key
-// or as the letter it bears on an American keyboard.
-struct KeyUse {
-    const char* code;
+// A key as GLUT hands it over: a special key's code, or a character. Letters go by their place
+// on the keyboard (the event's code), as on an American keyboard, so that W, A, S and D are
+// where they are on every layout; other printable keys by the character they type. The
+// function keys and Escape stay the browser's.
+struct ToolkitKey {
     int special;
-    unsigned char letter;
+    unsigned char character;
 };
 
-const KeyUse* keyUse(const char* code) {
-    static const KeyUse keys[] = {
-        {"ArrowLeft", graphics::keyLeft, 0},
-        {"ArrowRight", graphics::keyRight, 0},
-        {"ArrowUp", graphics::keyUp, 0},
-        {"ArrowDown", graphics::keyDown, 0},
-        {"Home", graphics::keyHome, 0},
-        {"KeyA", 0, 'a'},
-        {"KeyD", 0, 'd'},
-        {"KeyS", 0, 's'},
-        {"KeyW", 0, 'w'},
-        {"Space", 0, ' '},
+ToolkitKey toolkitKey(const EmscriptenKeyboardEvent& event) {
+    static const struct {
+        const char* code;
+        int special;
+    } specials[] = {
+        {"ArrowLeft", graphics::keyLeft}, {"ArrowRight", graphics::keyRight},
+        {"ArrowUp", graphics::keyUp},     {"ArrowDown", graphics::keyDown},
+        {"Home", graphics::keyHome},      {"End", graphics::keyEnd},
+        {"PageUp", graphics::keyPageUp},  {"PageDown", graphics::keyPageDown},
     };
-    for (const KeyUse& k : keys) {
-        if (std::strcmp(code, k.code) == 0) {
-            return &k;
+    for (const auto& entry : specials) {
+        if (std::strcmp(event.code, entry.code) == 0) {
+            return {entry.special, 0};
         }
     }
-    return nullptr;
+    if (std::strncmp(event.code, "Key", 3) == 0 && event.code[3] >= 'A' && event.code[3] <= 'Z' &&
+        event.code[4] == '\0') {
+        return {0, static_cast<unsigned char>(event.code[3] - 'A' + 'a')};
+    }
+    if (std::strcmp(event.code, "Space") == 0) {
+        return {0, ' '};
+    }
+    const unsigned char typed = static_cast<unsigned char>(event.key[0]);
+    if (typed > ' ' && typed < 0x7F && event.key[1] == '\0') {
+        return {0, typed};
+    }
+    return {0, 0};
+}
+
+// The keys pressed and not yet released, with what was handed over, so that each release hands
+// over what its press did even if Shift changed in between.
+struct HeldKey {
+    char code[32];
+    ToolkitKey key;
+};
+
+std::vector<HeldKey>& heldKeys() {
+    static std::vector<HeldKey> held;
+    return held;
+}
+
+void handOver(const Toolkit& t, const ToolkitKey& key, bool down) {
+    if (key.special != 0) {
+        void (*callback)(int, int, int) = down ? t.special : t.specialUp;
+        if (callback != nullptr) {
+            callback(key.special, 0, 0);
+        }
+    } else {
+        void (*callback)(unsigned char, int, int) = down ? t.keyboard : t.keyboardUp;
+        if (callback != nullptr) {
+            callback(key.character, 0, 0);
+        }
+    }
 }
 
 // A key pressed with Ctrl, Alt or Meta is the browser's (Alt and the left arrow go back), but
-// every release reaches the program, so that no key stays held. Only the keys the program uses
-// are kept from the page, so that the arrows and space do not scroll it.
+// every release reaches the program, so that no key stays held. The keys handed over are kept
+// from the page, so that the arrows and space do not scroll it.
 EM_BOOL onKey(int eventType, const EmscriptenKeyboardEvent* event, void* /*userData*/) {
     const Toolkit& t = toolkit();
-    const KeyUse* use = keyUse(event->code);
-    if (use == nullptr) {
-        return EM_FALSE;
-    }
     const bool down = eventType == EMSCRIPTEN_EVENT_KEYDOWN;
+    auto& held = heldKeys();
+    const auto pHeld = std::find_if(held.begin(), held.end(), [event](const HeldKey& h) {
+        return std::strcmp(h.code, event->code) == 0;
+    });
+    if (!down) {
+        if (pHeld == held.end()) {
+            return EM_FALSE;
+        }
+        const ToolkitKey key = pHeld->key;
+        held.erase(pHeld);
+        handOver(t, key, false);
+        return EM_TRUE;
+    }
+    const ToolkitKey key = toolkitKey(*event);
     const bool modified = event->ctrlKey || event->altKey || event->metaKey;
-    if (down && modified) {
+    if ((key.special == 0 && key.character == 0) || modified) {
         return EM_FALSE;
     }
-    if (!(down && event->repeat && t.ignoreRepeat)) {
-        if (use->special != 0) {
-            void (*callback)(int, int, int) = down ? t.special : t.specialUp;
-            if (callback != nullptr) {
-                callback(use->special, 0, 0);
-            }
-        } else {
-            void (*callback)(unsigned char, int, int) = down ? t.keyboard : t.keyboardUp;
-            if (callback != nullptr) {
-                callback(use->letter, 0, 0);
-            }
-        }
+    if (pHeld == held.end()) {
+        HeldKey entry{};
+        std::strncpy(entry.code, event->code, sizeof entry.code - 1);
+        entry.key = key;
+        held.push_back(entry);
+    } else if (t.ignoreRepeat) {
+        return EM_TRUE;
     }
-    return modified ? EM_FALSE : EM_TRUE;
+    handOver(t, key, true);
+    return EM_TRUE;
 }
 
-// The canvas hears no release once it has lost the focus: every held key is let go.
+// The canvas hears no release once it has lost the focus: every key still down is let go.
 EM_BOOL onBlur(int /*eventType*/, const EmscriptenFocusEvent* /*event*/, void* /*userData*/) {
-    const Toolkit& t = toolkit();
-    if (t.specialUp != nullptr) {
-        for (const int code :
-             {graphics::keyLeft, graphics::keyRight, graphics::keyUp, graphics::keyDown}) {
-            t.specialUp(code, 0, 0);
-        }
+    auto& held = heldKeys();
+    const std::vector<HeldKey> released(held);
+    held.clear();
+    for (const HeldKey& h : released) {
+        handOver(toolkit(), h.key, false);
     }
     return EM_FALSE;
 }

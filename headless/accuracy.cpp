@@ -3,6 +3,7 @@
 #include "objects/satellites.h"
 #include "physics/constants.h"
 #include "physics/gravity.h"
+#include "physics/orbit.h"
 
 #include <cmath>
 #include <cstdio>
@@ -37,11 +38,6 @@ const std::vector<SatelliteKind>& satelliteKinds() {
         {"Crew Dragon", make<SatelliteCrewDragon>},
     };
     return kinds;
-}
-
-double keplerPeriod(double energy) {
-    const double a = -earthMu / (2.0 * energy);
-    return twoPi * std::sqrt(a * a * a / earthMu);
 }
 
 SoloFlight::SoloFlight(const SatelliteKind& kind, Method flightMethod, double seconds)
@@ -88,13 +84,8 @@ OrbitMeasure measureOrbit(SoloFlight& flight, bool keepPath) {
         if (keepPath) {
             measure.path.push_back(now);
         }
-        // The angle between two successive radius vectors; the orbits turn either way.
-        const double cross =
-            before.getMetersX() * now.getMetersY() - before.getMetersY() * now.getMetersX();
-        const double dot =
-            before.getMetersX() * now.getMetersX() + before.getMetersY() * now.getMetersY();
         sweptBefore = swept;
-        swept += std::fabs(std::atan2(cross, dot));
+        swept += sweptAngle(before, now);
         energyBefore = energy;
         energy = energyOf(flight);
         before = now;
@@ -143,26 +134,15 @@ void writeAccuracyOrbit(std::ostream& out) {
         }
     }
 
-    // The conic of the starting state: r = p / (1 + e cos nu), about the eccentricity vector.
+    // The conic of the starting state.
     const auto start = kind.make();
-    const double x = start->getPosition().getMetersX();
-    const double y = start->getPosition().getMetersY();
-    const double dx = start->getVelocity().getDX();
-    const double dy = start->getVelocity().getDY();
-    const double r = std::sqrt(x * x + y * y);
-    const double radial = x * dx + y * dy;
-    const double excess = dx * dx + dy * dy - earthMu / r;
-    const double ex = (excess * x - radial * dx) / earthMu;
-    const double ey = (excess * y - radial * dy) / earthMu;
-    const double momentum = x * dy - y * dx;
-    const double p = momentum * momentum / earthMu;
-    const double e = std::sqrt(ex * ex + ey * ey);
-    const double periapsis = std::atan2(ey, ex);
+    const Conic conic = conicOf(start->getPosition(), start->getVelocity());
     for (int i = 0; i <= ellipsePoints; ++i) {
         const double nu = twoPi * i / ellipsePoints;
-        const double radius = p / (1.0 + e * std::cos(nu));
-        std::snprintf(row, sizeof row, "kepler,%.0f,%.0f\n", radius * std::cos(periapsis + nu),
-                      radius * std::sin(periapsis + nu));
+        const double radius = conic.semiLatusRectum / (1.0 + conic.eccentricity * std::cos(nu));
+        std::snprintf(row, sizeof row, "kepler,%.0f,%.0f\n",
+                      radius * std::cos(conic.periapsisAngle + nu),
+                      radius * std::sin(conic.periapsisAngle + nu));
         out << row;
     }
 }

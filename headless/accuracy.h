@@ -1,5 +1,7 @@
 #pragma once
 
+#include "physics/orbit.h"
+
 #include "objects/satellite.h"
 #include "session/census.h"
 
@@ -24,9 +26,6 @@ struct SatelliteKind {
 
 // Sputnik, Hubble, GPS (one standing for the six), Starlink, Crew Dragon.
 const std::vector<SatelliteKind>& satelliteKinds();
-
-// From the semi-major axis that the energy gives, a = -mu / (2E); seconds.
-double keplerPeriod(double energy);
 
 // One satellite and nothing else, moved by one method.
 class SoloFlight {

@@ -13,8 +13,12 @@ struct Options {
     static constexpr long long defaultFrames = 10000;
     // The C library's own seed when srand is never called.
     static constexpr unsigned int defaultSeed = 1;
+    // About four days of the window's play.
+    static constexpr long long defaultMaxFrames = 10000000;
 
     long long frames = defaultFrames;
+    bool framesGiven = false;
+    long long maxFrames = defaultMaxFrames;
     unsigned int seed = defaultSeed;
     std::string keysPath; // empty: no keys; "-": standard input
     long long every = 1;
@@ -25,25 +29,28 @@ struct Options {
     std::string saveReplayPath; // where to write the run as a replay
     bool seedGiven = false;
     bool help = false;
+    bool version = false;
 };
 
 // The arguments after the program name. Throws InputError.
 Options parseOptions(const std::vector<std::string>& arguments);
 
-extern const char* const usageText;
+// What --help prints: every option with its help, from the same declarations.
+std::string usage();
 
 void writeCsvHeader(std::ostream& out);
 void writeCsvRow(std::ostream& out, const Census& census);
 
 // Runs the frames, replaying the script, and writes the CSV: the world as built (frame 0),
 // then every options.every frames and always the last, or only the last with finalOnly.
-// With replayOut, the run is also written there as a replay.
-void runHeadless(const Options& options, const KeyScript& script, std::ostream& out,
-                 std::ostream* replayOut = nullptr);
+// With replayOut, the run is also written there as a replay; what failed in writing it is
+// returned, empty when nothing did. Throws WriteError when out fails.
+std::string runHeadless(const Options& options, const KeyScript& script, std::ostream& out,
+                        std::ostream* replayOut = nullptr);
 
-// Plays a replay to its end and checks the world against it: 0 when it matches, 1 when it
-// differs, with the verdict on out.
-int verifyReplay(const Replay& replay, std::ostream& out);
+// Plays a replay to its end, or to that frame if it comes first, and checks the world against
+// it: 0 when it matches, 1 when it differs, with the verdict on out.
+int verifyReplay(const Replay& replay, std::ostream& out, long long frames = maxFrames);
 
 // The whole program: 0 on success or help, 1 for a replay that differs, 2 on bad input (with a
 // message on err).

@@ -3,20 +3,14 @@
 #include "physics/constants.h"
 #include "platform/platform.h"
 
-#include "graphics/graphics.h"
-
 #include <cstdlib>
 #include <utility>
 
 HeadlessSession::Start::Start(unsigned int seed) : savedZoom(Position::getZoom()) {
-    Position::setZoom(metersPerPixel);
+    Position::setZoom(runningZoom);
     platform::seedRandom(seed);
     // The key state is process-wide; a session starts with nothing held, whatever ran before.
-    for (const int code :
-         {graphics::keyLeft, graphics::keyRight, graphics::keyUp, graphics::keyDown}) {
-        WindowInterface::keyEvent(code, false);
-    }
-    WindowInterface::endFrameKeys();
+    WindowInterface::releaseAll();
 }
 
 HeadlessSession::Start::~Start() { Position::setZoom(savedZoom); }

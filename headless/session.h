@@ -10,8 +10,6 @@
 // the same key ageing at the end of each frame.
 class HeadlessSession {
 public:
-    static constexpr double metersPerPixel = 100000.0; // the window program's running scale
-
     // Seeds the C library's generator and builds the world at the running scale, with no key
     // held, to replay the script. The previous scale comes back when the session ends.
     explicit HeadlessSession(unsigned int seed, KeyScript script = KeyScript());

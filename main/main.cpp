@@ -6,8 +6,20 @@
 #include "window/uiInteract.h"
 
 #include <iostream>
+#include <string>
+#include <vector>
 
 namespace {
+
+// The report is the program's only text: a failure to write it is said on standard error.
+bool reportWritten() {
+    std::cout.flush();
+    if (std::cout) {
+        return true;
+    }
+    std::cerr << "corvexa: standard output: cannot be written: " << lastSystemError() << "\n";
+    return false;
+}
 
 void frameCallback(WindowInterface* pUI, void* userData) {
     static_cast<WindowSession*>(userData)->frame(*pUI);
@@ -16,6 +28,11 @@ void frameCallback(WindowInterface* pUI, void* userData) {
 } // namespace
 
 int main(int argc, char** argv) {
+    // Before the options are read: --test ends after the report whatever follows it.
+    if (isSelfCheckOnly(argc, argv)) {
+        runSelfChecks();
+        return reportWritten() ? 0 : 2;
+    }
     WindowOptions options;
     try {
         options = parseWindowOptions(argc, argv);
@@ -25,7 +42,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     if (options.mode == WindowOptions::Mode::help) {
-        std::cout << windowUsageText;
+        std::cout << windowUsage();
         return 0;
     }
     if (options.mode == WindowOptions::Mode::version) {
@@ -34,9 +51,7 @@ int main(int argc, char** argv) {
     }
 
     runSelfChecks();
-    if (isSelfCheckOnly(argc, argv)) {
-        return 0;
-    }
+    reportWritten();
 
     try {
         WindowSession session(options);
@@ -46,7 +61,14 @@ int main(int argc, char** argv) {
         ptUpperRight.setPixelsX(windowWidth);
         ptUpperRight.setPixelsY(windowHeight);
 
-        WindowInterface ui(argc, argv, windowTitle, ptUpperRight);
+        // The toolkit sees every argument that is not the program's own.
+        std::vector<char*> toolkitArgv;
+        for (std::string& argument : options.toolkitArguments) {
+            toolkitArgv.push_back(argument.data());
+        }
+        toolkitArgv.push_back(nullptr);
+        WindowInterface ui(static_cast<int>(toolkitArgv.size()) - 1, toolkitArgv.data(),
+                           windowTitle, ptUpperRight);
         session.start();
         ui.run(frameCallback, &session);
         session.end();

@@ -5,6 +5,11 @@
 inline constexpr double timeStep = 48.0;        // simulated seconds per frame
 inline constexpr double runningZoom = 100000.0; // metres per pixel while the simulation runs
 
+// The window's pace: a frame is due one period after the last was shown, and one that comes
+// early waits a fixed time more.
+inline constexpr double framePeriod = 1.0 / 30.0;  // seconds
+inline constexpr unsigned int earlyFrameWait = 35; // milliseconds
+
 inline constexpr int windowWidth = 700;  // pixels
 inline constexpr int windowHeight = 500; // pixels
 inline constexpr const char* windowTitle = "Corvexa";

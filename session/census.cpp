@@ -4,9 +4,9 @@
 #include "objects/fragment.h"
 #include "objects/part.h"
 #include "physics/constants.h"
+#include "physics/orbit.h"
 #include "simulation/simulator.h"
 
-#include <cmath>
 #include <cstring>
 
 namespace {
@@ -42,14 +42,6 @@ private:
 };
 
 } // namespace
-
-double specificEnergy(const Position& position, const Velocity& velocity) {
-    const double x = position.getMetersX();
-    const double y = position.getMetersY();
-    const double dx = velocity.getDX();
-    const double dy = velocity.getDY();
-    return (dx * dx + dy * dy) / 2.0 - earthMu / std::sqrt(x * x + y * y);
-}
 
 Census takeCensus(const Simulator& world, long long frame) {
     Census census{};

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "physics/position.h"
-#include "physics/velocity.h"
+#include "physics/orbit.h"
 
 #include <cstdint>
 #include <string>
@@ -28,6 +27,3 @@ struct Census {
 };
 
 Census takeCensus(const Simulator& world, long long frame);
-
-// v^2/2 - mu/r, J/kg.
-double specificEnergy(const Position& position, const Velocity& velocity);

@@ -2,45 +2,13 @@
 
 #include "session/input.h"
 
-#include "graphics/graphics.h"
+#include "window/keys.h"
 
 #include <algorithm>
-#include <cctype>
 #include <istream>
 #include <sstream>
 
 namespace {
-
-// The letters stand for the arrow keys, as in the window.
-struct KeyName {
-    const char* name;
-    int code;
-    // The window ignores the space bar's release: only the end of a frame clears a shot.
-    bool sendsRelease;
-};
-constexpr KeyName keyNames[] = {
-    {"left", graphics::keyLeft, true},
-    {"a", graphics::keyLeft, true},
-    {"right", graphics::keyRight, true},
-    {"d", graphics::keyRight, true},
-    {"up", graphics::keyUp, true},
-    {"s", graphics::keyUp, true},
-    {"down", graphics::keyDown, true},
-    {"w", graphics::keyDown, true},
-    {"space", ' ', false},
-    {"home", graphics::keyHome, true},
-};
-
-const KeyName* findKey(std::string name) {
-    std::transform(name.begin(), name.end(), name.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    for (const KeyName& key : keyNames) {
-        if (name == key.name) {
-            return &key;
-        }
-    }
-    return nullptr;
-}
 
 // An event with what decides its place: a bare key's release lands before the next frame's
 // own events, and events of one frame otherwise keep the order of the script.
@@ -52,25 +20,19 @@ struct Placed {
 
 } // namespace
 
-// The arrows' own names come before the letters' in the table.
 const char* keyName(int code) {
-    for (const KeyName& key : keyNames) {
-        if (key.code == code) {
-            return key.name;
-        }
-    }
-    return nullptr;
+    const KeyBinding* pBinding = bindingOfCode(code);
+    return pBinding != nullptr ? pBinding->name : nullptr;
 }
 
 KeyScript KeyScript::parse(std::istream& in, const std::string& sourceName) {
     std::vector<Placed> placed;
     std::string line;
-    long long lineNumber = 0;
     long long lastFrame = 0;
     long long lastFrameLine = 0;
-    while (std::getline(in, line)) {
-        ++lineNumber;
-        const std::string where = sourceName + ":" + std::to_string(lineNumber) + ": ";
+    LineReader reader(in, sourceName);
+    while (reader.next(line)) {
+        const std::string where = reader.where();
         std::istringstream words(line.substr(0, line.find('#')));
         std::string word;
         if (!(words >> word)) {
@@ -87,7 +49,7 @@ KeyScript KeyScript::parse(std::istream& in, const std::string& sourceName) {
                              std::to_string(lastFrameLine) + "; frames must not go back");
         }
         lastFrame = frame;
-        lastFrameLine = lineNumber;
+        lastFrameLine = reader.getLineNumber();
 
         bool anyKey = false;
         while (words >> word) {
@@ -97,27 +59,25 @@ KeyScript KeyScript::parse(std::istream& in, const std::string& sourceName) {
             if (name.empty()) {
                 throw InputError(where + "'" + word + "' names no key");
             }
-            const KeyName* pKey = findKey(name);
+            const KeyBinding* pKey = bindingOfName(name);
             if (pKey == nullptr) {
-                throw InputError(where + "unknown key '" + name +
-                                 "'; the keys are left right up down space home a d s w");
+                throw InputError(where + "unknown key '" + excerpt(name) + "'; the keys are " +
+                                 keyNames());
             }
+            const bool sendsRelease = !pKey->releaseIsIgnored;
             if (sign != '-') {
                 placed.push_back({{frame, pKey->code, true}, 1, placed.size()});
             }
-            if (pKey->sendsRelease && sign == '-') {
+            if (sendsRelease && sign == '-') {
                 placed.push_back({{frame, pKey->code, false}, 1, placed.size()});
             }
-            if (pKey->sendsRelease && sign == '\0' && frame < maxFrames) {
+            if (sendsRelease && sign == '\0' && frame < maxFrames) {
                 placed.push_back({{frame + 1, pKey->code, false}, 0, placed.size()});
             }
         }
         if (!anyKey) {
             throw InputError(where + "frame " + std::to_string(frame) + " names no key");
         }
-    }
-    if (in.bad()) {
-        throw InputError(sourceName + ": cannot be read");
     }
 
     std::sort(placed.begin(), placed.end(), [](const Placed& a, const Placed& b) {

@@ -10,82 +10,108 @@
 #include <limits>
 #include <ostream>
 #include <sstream>
-#include <utility>
+#include <iterator>
 
 namespace {
 
-// The figures of a check line, in order, each with its text.
-std::vector<std::pair<std::string, std::string>> figuresOf(const Census& census) {
-    char energy[64];
-    std::snprintf(energy, sizeof energy, "%.6f", census.energy);
-    char world[32];
-    std::snprintf(world, sizeof world, "%016" PRIx64, census.worldDigest);
-    return {{"satellites", std::to_string(census.satellites)},
-            {"parts", std::to_string(census.parts)},
-            {"fragments", std::to_string(census.fragments)},
-            {"bullets", std::to_string(census.bullets)},
-            {"ship", census.shipAlive ? "1" : "0"},
-            {"created", std::to_string(census.created)},
-            {"breakups", std::to_string(census.breakUps)},
-            {"energy", energy},
-            {"world", world}};
+long long readCount(const std::string& text, const std::string& where) {
+    return static_cast<long long>(
+        parseWholeNumber(text, static_cast<unsigned long long>(maxFrames), where));
 }
+
+std::string energyText(double energy) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%.6f", energy);
+    return text;
+}
+
+// One figure of a check line: its name, how it is written and how it is read back.
+struct Figure {
+    const char* name;
+    std::string (*write)(const Census& census);
+    void (*read)(const std::string& text, Census& census, const std::string& where);
+};
+
+const Figure figures[] = {
+    {"satellites", [](const Census& c) { return std::to_string(c.satellites); },
+     [](const std::string& t, Census& c, const std::string& w) {
+         c.satellites = static_cast<int>(readCount(t, w));
+     }},
+    {"parts", [](const Census& c) { return std::to_string(c.parts); },
+     [](const std::string& t, Census& c, const std::string& w) {
+         c.parts = static_cast<int>(readCount(t, w));
+     }},
+    {"fragments", [](const Census& c) { return std::to_string(c.fragments); },
+     [](const std::string& t, Census& c, const std::string& w) {
+         c.fragments = static_cast<int>(readCount(t, w));
+     }},
+    {"bullets", [](const Census& c) { return std::to_string(c.bullets); },
+     [](const std::string& t, Census& c, const std::string& w) {
+         c.bullets = static_cast<int>(readCount(t, w));
+     }},
+    {"ship", [](const Census& c) { return std::string(c.shipAlive ? "1" : "0"); },
+     [](const std::string& t, Census& c, const std::string& w) {
+         c.shipAlive = readCount(t, w) != 0;
+     }},
+    {"created", [](const Census& c) { return std::to_string(c.created); },
+     [](const std::string& t, Census& c, const std::string& w) { c.created = readCount(t, w); }},
+    {"breakups", [](const Census& c) { return std::to_string(c.breakUps); },
+     [](const std::string& t, Census& c, const std::string& w) { c.breakUps = readCount(t, w); }},
+    {"energy", [](const Census& c) { return energyText(c.energy); },
+     [](const std::string& t, Census& c, const std::string& w) {
+         char* endOfNumber = nullptr;
+         c.energy = std::strtod(t.c_str(), &endOfNumber);
+         if (*endOfNumber != '\0') {
+             throw InputError(w + "'" + excerpt(t) + "' is not a number");
+         }
+         // Compared as written: the energy's text is what was recorded.
+         if (energyText(c.energy) != t) {
+             throw InputError(w + "'" + excerpt(t) + "' is not written with six decimals");
+         }
+     }},
+    {"world",
+     [](const Census& c) {
+         char text[32];
+         std::snprintf(text, sizeof text, "%016" PRIx64, c.worldDigest);
+         return std::string(text);
+     },
+     [](const std::string& t, Census& c, const std::string& w) {
+         if (t.size() != 16 || t.find_first_not_of("0123456789abcdef") != std::string::npos) {
+             throw InputError(w + "'" + excerpt(t) + "' is not 16 hexadecimal digits");
+         }
+         c.worldDigest = std::stoull(t, nullptr, 16);
+     }},
+};
 
 // A check or end line's figures back into a census; every figure must be there, once.
 Census parseFigures(std::istringstream& words, long long frame, const std::string& where) {
     Census census{};
     census.frame = frame;
-    std::vector<std::pair<std::string, std::string>> expected = figuresOf(census);
-    std::vector<std::string> values(expected.size());
+    bool seen[std::size(figures)] = {};
     std::string word;
     while (words >> word) {
         const std::size_t equals = word.find('=');
         const std::string name = word.substr(0, equals);
-        std::size_t index = 0;
-        while (index < expected.size() && expected[index].first != name) {
-            ++index;
+        const auto pFigure = std::find_if(std::begin(figures), std::end(figures),
+                                          [&name](const Figure& f) { return name == f.name; });
+        if (equals == std::string::npos || pFigure == std::end(figures)) {
+            throw InputError(where + "'" + excerpt(word) + "' is not a figure of the world");
         }
-        if (equals == std::string::npos || index == expected.size()) {
-            throw InputError(where + "'" + word + "' is not a figure of the world");
-        }
-        if (!values[index].empty()) {
+        bool& given = seen[pFigure - std::begin(figures)];
+        if (given) {
             throw InputError(where + name + " is given twice");
         }
-        values[index] = word.substr(equals + 1);
-        if (values[index].empty()) {
+        given = true;
+        const std::string value = word.substr(equals + 1);
+        if (value.empty()) {
             throw InputError(where + name + " has no value");
         }
+        pFigure->read(value, census, where + name + " ");
     }
-    for (std::size_t i = 0; i < values.size(); ++i) {
-        if (values[i].empty()) {
-            throw InputError(where + "the check has no " + expected[i].first);
+    for (std::size_t i = 0; i < std::size(figures); ++i) {
+        if (!seen[i]) {
+            throw InputError(where + "the check has no " + figures[i].name);
         }
-    }
-    const auto count = [&](std::size_t i) {
-        return static_cast<long long>(parseWholeNumber(values[i],
-                                                       static_cast<unsigned long long>(maxFrames),
-                                                       where + expected[i].first + " "));
-    };
-    census.satellites = static_cast<int>(count(0));
-    census.parts = static_cast<int>(count(1));
-    census.fragments = static_cast<int>(count(2));
-    census.bullets = static_cast<int>(count(3));
-    census.shipAlive = count(4) != 0;
-    census.created = count(5);
-    census.breakUps = count(6);
-    char* endOfNumber = nullptr;
-    census.energy = std::strtod(values[7].c_str(), &endOfNumber);
-    if (*endOfNumber != '\0') {
-        throw InputError(where + "energy '" + values[7] + "' is not a number");
-    }
-    if (values[8].size() != 16 ||
-        values[8].find_first_not_of("0123456789abcdef") != std::string::npos) {
-        throw InputError(where + "world '" + values[8] + "' is not 16 hexadecimal digits");
-    }
-    census.worldDigest = std::stoull(values[8], nullptr, 16);
-    // Compared as written: the energy's text is what was recorded.
-    if (figuresOf(census)[7].second != values[7]) {
-        throw InputError(where + "energy '" + values[7] + "' is not written with six decimals");
     }
     return census;
 }
@@ -94,8 +120,8 @@ Census parseFigures(std::istringstream& words, long long frame, const std::strin
 
 std::string checkLine(const char* kind, const Census& census) {
     std::string text = std::string(kind) + " " + std::to_string(census.frame);
-    for (const auto& [name, value] : figuresOf(census)) {
-        text += " " + name + "=" + value;
+    for (const Figure& figure : figures) {
+        text += " " + std::string(figure.name) + "=" + figure.write(census);
     }
     return text;
 }
@@ -106,14 +132,13 @@ Replay Replay::parse(std::istream& in, const std::string& sourceName) {
     // its messages name the replay's own lines.
     std::string events;
     std::string line;
-    long long lineNumber = 0;
     long long lastEventFrame = 0;
     long long checkedFrame = 0;
     bool headerSeen = false;
     bool seedSeen = false;
-    while (std::getline(in, line)) {
-        ++lineNumber;
-        const std::string where = sourceName + ":" + std::to_string(lineNumber) + ": ";
+    LineReader reader(in, sourceName);
+    while (reader.next(line)) {
+        const std::string where = reader.where();
         std::istringstream words(line.substr(0, line.find('#')));
         std::string word;
         if (!(words >> word)) {
@@ -127,9 +152,9 @@ Replay Replay::parse(std::istream& in, const std::string& sourceName) {
                                  std::to_string(Replay::version) + "'");
             }
             if (given != std::to_string(Replay::version)) {
-                throw InputError(where + "version " + given + " of the replay format is not " +
-                                 "known here; this program reads version " +
-                                 std::to_string(Replay::version));
+                throw InputError(
+                    where + "version " + excerpt(given) + " of the replay format is not " +
+                    "known here; this program reads version " + std::to_string(Replay::version));
             }
             headerSeen = true;
             events += '\n';
@@ -159,7 +184,7 @@ Replay Replay::parse(std::istream& in, const std::string& sourceName) {
             if (frame < checkedFrame || frame + 1 < lastEventFrame) {
                 throw InputError(where + word + " " + value + " comes after later frames");
             }
-            replay.checks.push_back({parseFigures(words, frame, where), lineNumber});
+            replay.checks.push_back(parseFigures(words, frame, where));
             replay.ended = word == "end";
             checkedFrame = frame;
             events += '\n';
@@ -174,9 +199,6 @@ Replay Replay::parse(std::istream& in, const std::string& sourceName) {
         lastEventFrame = std::max(lastEventFrame, frame);
         events += line + '\n';
     }
-    if (in.bad()) {
-        throw InputError(sourceName + ": cannot be read");
-    }
     if (!headerSeen) {
         throw InputError(sourceName + ": not a replay: it is empty");
     }
@@ -186,7 +208,16 @@ Replay Replay::parse(std::istream& in, const std::string& sourceName) {
     std::istringstream eventLines(events);
     replay.script = KeyScript::parse(eventLines, sourceName);
     replay.lastFrame = replay.ended ? checkedFrame : std::max(checkedFrame, lastEventFrame);
+    replay.name = sourceName;
     return replay;
+}
+
+void Replay::checkLength(long long limit, const std::string& raiseWith) const {
+    if (lastFrame > limit) {
+        throw InputError(name + ": the replay runs to frame " + std::to_string(lastFrame) +
+                         ", beyond the limit of " + std::to_string(limit) + " frames; " +
+                         raiseWith + " raises it");
+    }
 }
 
 ReplayWriter::ReplayWriter(std::ostream& output, unsigned int seed) : out(output) {
@@ -212,29 +243,46 @@ void ReplayWriter::end(const Simulator& world, long long frame) {
 }
 
 void ReplayWriter::writeLine(const std::string& line) {
+    if (!failure.empty()) {
+        return;
+    }
     out << line << '\n';
     out.flush();
+    if (!out) {
+        failure = lastSystemError();
+    }
 }
 
 void ReplayVerdict::afterFrame(const Simulator& world, long long frame) {
     const auto& checks = replay.getChecks();
-    for (; nextCheck < checks.size() && checks[nextCheck].census.frame <= frame; ++nextCheck) {
-        if (!difference.empty() || checks[nextCheck].census.frame != frame) {
+    for (; nextCheck < checks.size() && checks[nextCheck].frame <= frame; ++nextCheck) {
+        if (!difference.empty() || checks[nextCheck].frame != frame) {
             continue;
         }
         const Census census = takeCensus(world, frame);
-        const auto recorded = figuresOf(checks[nextCheck].census);
-        const auto replayed = figuresOf(census);
-        for (std::size_t i = 0; i < recorded.size() && difference.empty(); ++i) {
-            if (recorded[i].second != replayed[i].second) {
-                difference = "at frame " + std::to_string(census.frame) + ": " + recorded[i].first +
-                             " " + recorded[i].second + " recorded, " + replayed[i].second +
-                             " replayed";
+        for (const Figure& figure : figures) {
+            const std::string recorded = figure.write(checks[nextCheck]);
+            const std::string replayed = figure.write(census);
+            if (recorded != replayed) {
+                difference = "at frame " + std::to_string(census.frame) + ": " + figure.name + " " +
+                             recorded + " recorded, " + replayed + " replayed";
+                break;
             }
         }
     }
 }
 
-std::string ReplayVerdict::describe() const {
-    return differs() ? "replay differs " + difference : "replay matches";
+std::string ReplayVerdict::describe(long long framesRun) const {
+    if (differs()) {
+        return "replay differs " + difference;
+    }
+    if (framesRun < replay.getLastFrame()) {
+        return "replay matches (to frame " + std::to_string(framesRun) + " of " +
+               std::to_string(replay.getLastFrame()) + ")";
+    }
+    if (!replay.hasEnd()) {
+        return "replay matches (to frame " + std::to_string(replay.getLastFrame()) +
+               ": the recording has no end line)";
+    }
+    return "replay matches";
 }

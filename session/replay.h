@@ -22,27 +22,27 @@ public:
     static constexpr const char* format = "corvexa-replay";
     static constexpr int version = 1;
 
-    struct Check {
-        Census census; // its frame and figures
-        long long line;
-    };
-
     // sourceName names the input in error messages. Throws InputError.
     static Replay parse(std::istream& in, const std::string& sourceName);
 
     unsigned int getSeed() const { return seed; }
     const KeyScript& getScript() const { return script; }
-    const std::vector<Check>& getChecks() const { return checks; }
+    // Each check's frame and figures.
+    const std::vector<Census>& getChecks() const { return checks; }
     bool hasEnd() const { return ended; }
     // Frames to play: the end's, or else the last frame that a check or an event names.
     long long getLastFrame() const { return lastFrame; }
+    // Refuses, naming the replay, one that runs past the limit; raiseWith says how to raise it.
+    // Throws InputError.
+    void checkLength(long long limit, const std::string& raiseWith) const;
 
 private:
     unsigned int seed = 1;
     KeyScript script;
-    std::vector<Check> checks;
+    std::vector<Census> checks;
     bool ended = false;
     long long lastFrame = 0;
+    std::string name;
 };
 
 // Writes a replay as the session goes, each line flushed at once, so that a session that is
@@ -58,11 +58,14 @@ public:
     // After each frame; writes a check of the world every checkEvery frames.
     void frameEnded(const Simulator& world, long long frame);
     void end(const Simulator& world, long long frame);
+    // Why a line could not be written, from the first that failed; empty while all went well.
+    const std::string& getFailure() const { return failure; }
 
 private:
     void writeLine(const std::string& line);
 
     std::ostream& out;
+    std::string failure;
 };
 
 // A check or end line: "check 300 satellites=10 parts=0 ... world=0123456789abcdef".
@@ -76,8 +79,10 @@ public:
 
     void afterFrame(const Simulator& world, long long frame);
     bool differs() const { return !difference.empty(); }
-    // "replay matches", or "replay differs at frame 300: fragments 12 recorded, 11 replayed".
-    std::string describe() const;
+    // After that many frames: "replay matches", or "replay differs at frame 300: fragments 12
+    // recorded, 11 replayed"; a match says so when it stopped short of the replay's end or
+    // when the recording has no end line.
+    std::string describe(long long framesRun) const;
 
 private:
     const Replay& replay;

@@ -9,39 +9,6 @@
 #include <iostream>
 #include <sstream>
 
-const char* const windowUsageText =
-    "usage: corvexa [--test | --record FILE | --replay FILE | --help | --version]\n"
-    "\n"
-    "Satellites orbiting the Earth, and a ship you steer: the left and right arrows (or A and\n"
-    "D) turn it, the down arrow (or W) thrusts, the space bar (or Home) fires. Every start\n"
-    "prints the self-check report first.\n"
-    "\n"
-    "  --test           print the self-check report and end\n"
-    "  --record FILE    play as usual and write the session to FILE as a replay\n"
-    "  --replay FILE    show a recorded session, keys ignored; at its end say whether the\n"
-    "                   world came out the same, and run on with no key held\n"
-    "  --help           this text\n"
-    "  --version        the version\n";
-
-WindowOptions parseWindowOptions(int argc, char** argv) {
-    WindowOptions options;
-    if (argc < 2) {
-        return options;
-    }
-    const std::string first = argv[1];
-    if (first == "--help" || first == "--version") {
-        options.mode = first == "--help" ? WindowOptions::Mode::help : WindowOptions::Mode::version;
-    } else if (first == "--record" || first == "--replay") {
-        if (argc < 3 || argv[2][0] == '\0') {
-            throw InputError(first + " needs a file name");
-        }
-        options.mode =
-            first == "--record" ? WindowOptions::Mode::record : WindowOptions::Mode::replay;
-        options.path = argv[2];
-    }
-    return options;
-}
-
 WindowSession::WindowSession(const WindowOptions& chosen) : options(chosen) {
     if (options.mode == WindowOptions::Mode::record) {
         recordFile.open(options.path, std::ios::out | std::ios::trunc);
@@ -49,11 +16,9 @@ WindowSession::WindowSession(const WindowOptions& chosen) : options(chosen) {
             throw InputError(options.path + ": cannot be written: " + std::strerror(errno));
         }
     } else if (options.mode == WindowOptions::Mode::replay) {
-        std::ifstream file(options.path);
-        if (!file) {
-            throw InputError(options.path + ": cannot be read: " + std::strerror(errno));
-        }
+        std::ifstream file = openInput(options.path);
         replay = Replay::parse(file, options.path);
+        replay->checkLength(options.maxFrames, "--max-frames");
     }
 }
 
@@ -95,6 +60,7 @@ void WindowSession::frame(WindowInterface& ui) {
     ++frames;
     if (writer) {
         writer->frameEnded(*world, frames);
+        stopRecordingIfLost();
     }
     if (replaying) {
         verdict->afterFrame(*world, frames);
@@ -106,23 +72,33 @@ void WindowSession::frame(WindowInterface& ui) {
 
 void WindowSession::replayEnded() {
     replaying = false;
-    std::cout << verdict->describe() << std::endl;
+    std::cout << verdict->describe(frames) << std::endl;
     // The world runs on as if every key had been let go.
-    for (const int code :
-         {graphics::keyLeft, graphics::keyRight, graphics::keyUp, graphics::keyDown}) {
-        WindowInterface::keyEvent(code, false);
-    }
+    WindowInterface::releaseAll();
 }
 
 void WindowSession::end() {
     if (writer) {
         writer->end(*world, frames);
+        stopRecordingIfLost();
         WindowInterface::listenToKeys(nullptr, nullptr);
     }
 }
 
+// A recording that cannot be written is over: the player is told at once, and plays on.
+void WindowSession::stopRecordingIfLost() {
+    if (writer->getFailure().empty()) {
+        return;
+    }
+    std::cerr << "corvexa: " << options.path << ": cannot be written: " << writer->getFailure()
+              << "; the recording stops here\n";
+    WindowInterface::listenToKeys(nullptr, nullptr);
+    writer.reset();
+    recordingLost = true;
+}
+
 std::string WindowSession::replayText() const {
-    if (!writer && !replay) {
+    if ((!writer && !replay) || recordingLost) {
         return {};
     }
     std::ifstream file(options.path);

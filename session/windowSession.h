@@ -1,6 +1,7 @@
 #pragma once
 
 #include "session/replay.h"
+#include "session/windowOptions.h"
 #include "simulation/simulator.h"
 #include "window/uiInteract.h"
 
@@ -8,19 +9,6 @@
 #include <memory>
 #include <optional>
 #include <string>
-
-// What the window program's command line asks for. Only the first argument decides, as with
-// --test: any other first argument opens the window as usual.
-struct WindowOptions {
-    enum class Mode { play, record, replay, help, version };
-    Mode mode = Mode::play;
-    std::string path; // the replay to write or to read
-};
-
-// Throws InputError.
-WindowOptions parseWindowOptions(int argc, char** argv);
-
-extern const char* const windowUsageText;
 
 // The window program's session around the world's frames: it records what the keyboard does,
 // or plays a replay and says at its end whether the world came out the same.
@@ -49,6 +37,7 @@ public:
 
 private:
     void replayEnded();
+    void stopRecordingIfLost();
 
     static inline WindowSession* activeSession = nullptr;
 
@@ -61,4 +50,5 @@ private:
     std::unique_ptr<Simulator> world;
     long long frames = 0;
     bool replaying = false;
+    bool recordingLost = false;
 };

@@ -1,6 +1,8 @@
 #include "window/uiInteract.h"
 
+#include "physics/constants.h"
 #include "platform/platform.h"
+#include "window/keys.h"
 
 #include "graphics/graphics.h"
 
@@ -11,41 +13,17 @@
 
 namespace {
 
-constexpr int keySpace = 32;
-constexpr unsigned int earlyFrameWait = 35; // milliseconds
-
-// The letters act as the arrows: W the down arrow, S the up arrow, A left and D right.
-int arrowForLetter(unsigned char key) {
-    switch (key) {
-    case 'A':
-    case 'a':
-        return graphics::keyLeft;
-    case 'D':
-    case 'd':
-        return graphics::keyRight;
-    case 'S':
-    case 's':
-        return graphics::keyUp;
-    case 'W':
-    case 'w':
-        return graphics::keyDown;
-    default:
-        return 0;
-    }
-}
-
+// A letter acts as the key it stands for; any other letter is ignored.
 void asciiKeyDown(unsigned char key, int /*x*/, int /*y*/) {
-    if (key == ' ') {
-        WindowInterface::keyFromKeyboard(keySpace, true);
-    } else if (const int arrow = arrowForLetter(key); arrow != 0) {
-        WindowInterface::keyFromKeyboard(arrow, true);
+    if (const KeyBinding* pBinding = bindingOfLetter(key)) {
+        WindowInterface::keyFromKeyboard(pBinding->code, true);
     }
 }
 
-// The space bar's release is ignored: only the end of the frame clears a shot.
 void asciiKeyUp(unsigned char key, int /*x*/, int /*y*/) {
-    if (const int arrow = arrowForLetter(key); arrow != 0) {
-        WindowInterface::keyFromKeyboard(arrow, false);
+    const KeyBinding* pBinding = bindingOfLetter(key);
+    if (pBinding != nullptr && !pBinding->releaseIsIgnored) {
+        WindowInterface::keyFromKeyboard(pBinding->code, false);
     }
 }
 
@@ -135,6 +113,13 @@ void WindowInterface::keyFromKeyboard(int code, bool pressed) {
 void WindowInterface::listenToKeys(KeyListener listener, void* data) {
     keyListener = listener;
     keyListenerData = data;
+}
+
+void WindowInterface::releaseAll() {
+    for (std::int32_t* counter : {&heldDown, &heldUp, &heldLeft, &heldRight}) {
+        *counter = 0;
+    }
+    spacePressed = false;
 }
 
 void WindowInterface::endFrameKeys() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "physics/constants.h"
 #include "physics/position.h"
 
 #include <cstdint>
@@ -41,6 +42,8 @@ public:
     static void ignoreKeyboard(bool ignore) { keyboardIgnored = ignore; }
     // The seed the window gave the random numbers when it opened.
     static unsigned int getSeed() { return seed; }
+    // Lets go of every key: nothing held, no shot pending.
+    static void releaseAll();
     static void endFrameKeys();
     static bool frameDue();
     static void scheduleNextFrame();
@@ -58,7 +61,7 @@ protected:
     static inline std::int32_t heldLeft = 0;
     static inline std::int32_t heldRight = 0;
     static inline bool spacePressed = false;
-    static inline double framePeriod = 1.0 / 30.0; // seconds
+    static inline double framePeriod = ::framePeriod; // seconds
     static inline KeyListener keyListener = nullptr;
     static inline void* keyListenerData = nullptr;
     static inline bool keyboardIgnored = false;

@@ -41,14 +41,10 @@ stdin)
     ;;
 errors)
     : >"$work/stdin"
-    expect_error "unknown option '--fast'" --fast
-    expect_error "--frames -1 is negative" --frames -1
-    expect_error "--seed 99999999999999999999 is too large (at most 4294967295)" \
-        --seed 99999999999999999999
-    expect_error "$work/none.keys: cannot be opened" --keys "$work/none.keys"
-    expect_error "--accuracy and --keys do not go together" --keys "$keys" --accuracy
-    expect_error "--accuracy-orbit and --final do not go together" --accuracy-orbit --final
-    expect_error "--accuracy and --accuracy-orbit do not go together" --accuracy-orbit --accuracy
+    expect_error "The following argument was not expected: --fast" --fast
+    expect_error "--frames: -1 is negative" --frames -1
+    expect_error "$work/none.keys: cannot be read: No such file or directory" --keys "$work/none.keys"
+    expect_error "--keys excludes --accuracy" --keys "$keys" --accuracy
     printf '10 space\n# aim\n20 +left jump\n' >"$work/bad.keys"
     expect_error "$work/bad.keys:3: unknown key 'jump'; the keys are left right up down space home a d s w" \
         --keys "$work/bad.keys"
@@ -89,13 +85,53 @@ replay)
         --verify "$work/bad"
     printf 'corvexa-replay 1\nseed 1\n5 +left\ncheck 10 satellites=10\n' >"$work/bad"
     expect_error "$work/bad:4: the check has no parts" --verify "$work/bad"
-    expect_error "--verify and --frames do not go together" --verify "$work/run" --frames 5
+    "$headless" --verify "$work/run" --frames 150 >"$work/out" || fail "--verify --frames 150"
+    [ "$(cat "$work/out")" = "replay matches (to frame 150 of 1000)" ] ||
+        fail "--verify --frames 150 said '$(cat "$work/out")'"
+    expect_error "$work/run: the replay runs to frame 1000, beyond the limit of 999 frames; --max-frames raises it" \
+        --verify "$work/run" --max-frames 999
+    ;;
+hostile)
+    # Files a careless or hostile sender could make: each refused with status 2 and a short,
+    # escaped message naming the place, or read as the same replay on every platform.
+    "$headless" --keys "$keys" --frames 120 --save-replay "$work/good" >/dev/null || fail "save"
+    : >"$work/stdin"
+    printf 'corvexa-replay 1\nseed 1\n%5000s\n' x >"$work/long"
+    expect_error "$work/long:3: a line longer than the limit of 4096 bytes" --verify "$work/long"
+    head -c 5000000 /dev/zero | tr '\0' '\n' >"$work/huge"
+    expect_error "$work/huge: longer than the limit of 4194304 bytes" --keys "$work/huge"
+    printf 'corvexa-replay 1\nseed 1\ncheck 2147483647 satellites=10\n' >"$work/far"
+    expect_error "$work/far:3: the check has no parts" --verify "$work/far"
+    printf 'corvexa-replay 1\nseed 1\n2147483647 space\n' >"$work/far"
+    expect_error "$work/far: the replay runs to frame 2147483647, beyond the limit of 10000000 frames; --max-frames raises it" \
+        --verify "$work/far"
+    printf 'corvexa-replay 1\nseed 1\n5 \033[2J\001\n' >"$work/junk"
+    expect_error "$work/junk:3: unknown key '\\x1B[2J\\x01'; the keys are left right up down space home a d s w" \
+        --verify "$work/junk"
+    : >"$work/empty"
+    expect_error "$work/empty: not a replay: it is empty" --verify "$work/empty"
+    expect_error "$work: cannot be read: it is a folder" --verify "$work"
+    # A byte-order mark and Windows line ends read as the same replay.
+    { printf '\357\273\277'; sed 's/$/\r/' "$work/good"; } >"$work/bom"
+    "$headless" --verify "$work/bom" >"$work/out" || fail "a replay with a BOM and CRLF: $(cat "$work/out")"
+    [ "$(cat "$work/out")" = "replay matches" ] || fail "BOM and CRLF: said '$(cat "$work/out")'"
+    ;;
+full)
+    # A write that fails is never reported as success.
+    "$headless" --frames 2000 >/dev/full 2>"$work/err"
+    [ $? -eq 2 ] || fail "a report into a full disk: status not 2"
+    grep -q '^corvexa-headless: standard output: cannot be written: No space left on device$' \
+        "$work/err" || fail "a report into a full disk said '$(cat "$work/err")'"
+    "$headless" --frames 10 --save-replay /dev/full >/dev/null 2>"$work/err"
+    [ $? -eq 2 ] || fail "a replay into a full disk: status not 2"
+    grep -q '^corvexa-headless: /dev/full: cannot be written: No space left on device$' \
+        "$work/err" || fail "a replay into a full disk said '$(cat "$work/err")'"
     ;;
 help)
     "$headless" --help >"$work/out" 2>"$work/err"
     status=$?
     [ "$status" -eq 0 ] || fail "--help: exit status $status"
-    head -n 1 "$work/out" | grep -q '^usage: corvexa-headless ' || fail "--help printed no usage"
+    head -n 1 "$work/out" | grep -q '^Usage: corvexa-headless ' || fail "--help printed no usage"
     [ -s "$work/err" ] && fail "--help wrote to standard error"
     ;;
 *)

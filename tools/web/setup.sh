@@ -6,7 +6,7 @@
 # this file declares: web_packages, web_build and web_serve, each function taking what it needs
 # as arguments.
 # shellcheck disable=SC2034 # read by tools/setup, which sources this file
-web_packages="cmake make emscripten googletest chromium python3"
+web_packages="cmake make libcli11-dev emscripten googletest chromium python3"
 
 # web_build JOBS: the page, and the npm packages of its tests and frame-rate script.
 web_build() {

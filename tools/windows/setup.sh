@@ -5,7 +5,7 @@
 # both built for Windows once into build/windows-deps; Wine runs in a prefix of its own under
 # build/windows-wine. What this file declares: windows_packages, windows_dependencies and
 # windows_build, each function taking what it needs as arguments.
-windows_packages="cmake make g++ dpkg-dev g++-mingw-w64-x86-64-posix wine wine64 googletest"
+windows_packages="cmake make libcli11-dev g++ dpkg-dev g++-mingw-w64-x86-64-posix wine wine64 googletest"
 # The installer, made by CPack with NSIS.
 windows_packages="$windows_packages nsis"
 # The tests: the X client of the window tests, a virtual X server, keys, screen grabs, window

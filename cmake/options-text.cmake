@@ -1,0 +1,58 @@
+# Writes a text with the programs' options in it, taken from their --help, so that the option
+# declarations are the one source of every list of options.
+#   cmake -DTEMPLATE=IN -DOUTPUT=OUT -DFORMAT=roff|text [-DNEWLINE=CRLF]
+#         -DCORVEXA="COMMAND" -DCORVEXA_HEADLESS="COMMAND" [-DPROJECT_VERSION=V] -P options-text.cmake
+# The template names the lists @CORVEXA_OPTIONS@ and @HEADLESS_OPTIONS@; COMMAND may begin
+# with an emulator. roff gives a man page's .TP entries; text gives the lines of --help.
+
+# The lines of the "Options:" block of one program's --help.
+function(options_of command result)
+    separate_arguments(command)
+    execute_process(COMMAND ${command} --help OUTPUT_VARIABLE help RESULT_VARIABLE status)
+    if(NOT status EQUAL 0)
+        message(FATAL_ERROR "${command} --help ended with ${status}")
+    endif()
+    string(REPLACE "\r" "" help "${help}")
+    string(REGEX MATCH "\nOptions:\n(.*)" block "${help}")
+    string(REGEX REPLACE "\n\n.*" "" block "${CMAKE_MATCH_1}")
+    string(REGEX REPLACE "\n$" "" block "${block}")
+    if(FORMAT STREQUAL "text")
+        set(${result} "${block}" PARENT_SCOPE)
+        return()
+    endif()
+    # An entry starts at "  --name VALUE   description"; deeper lines go on with it.
+    string(REPLACE ";" "\\;" block "${block}")
+    string(REPLACE "\n" ";" lines "${block}")
+    set(roff "")
+    foreach(line IN LISTS lines)
+        string(REGEX REPLACE "\\\\" "\\\\e" line "${line}")
+        if(line MATCHES "^  (--[a-z-]+)( [^ ]+)?  +(.*)$")
+            string(REPLACE "-" "\\-" name "${CMAKE_MATCH_1}")
+            if(CMAKE_MATCH_2)
+                string(STRIP "${CMAKE_MATCH_2}" value)
+                string(REPLACE "-" "\\-" value "${value}")
+                string(APPEND roff ".TP\n.BI ${name} \" ${value}\"\n")
+            else()
+                string(APPEND roff ".TP\n.B ${name}\n")
+            endif()
+            set(text "${CMAKE_MATCH_3}")
+        else()
+            string(STRIP "${line}" text)
+        endif()
+        if(text MATCHES "^[.']")
+            set(text "\\&${text}")
+        endif()
+        string(REPLACE "--" "\\-\\-" text "${text}")
+        string(APPEND roff "${text}\n")
+    endforeach()
+    string(REGEX REPLACE "\n$" "" roff "${roff}")
+    set(${result} "${roff}" PARENT_SCOPE)
+endfunction()
+
+options_of("${CORVEXA}" CORVEXA_OPTIONS)
+options_of("${CORVEXA_HEADLESS}" HEADLESS_OPTIONS)
+if(NEWLINE STREQUAL "CRLF")
+    configure_file(${TEMPLATE} ${OUTPUT} @ONLY NEWLINE_STYLE CRLF)
+else()
+    configure_file(${TEMPLATE} ${OUTPUT} @ONLY)
+endif()

@@ -1,0 +1,82 @@
+#include "session/windowOptions.h"
+
+#include "session/commandLine.h"
+
+namespace {
+
+const char* const description =
+    "Satellites orbiting the Earth, and a ship you steer: the left and right arrows (or A and\n"
+    "D) turn it, the down arrow (or W) thrusts, the space bar (or Home) fires. Every start\n"
+    "prints the self-check report first.\n";
+
+const char* const footer = "Any other argument goes to the window toolkit (for example "
+                           "-geometry or -display).\n";
+
+void declare(CLI::App& app, WindowOptions& options, std::string& recordPath,
+             std::string& replayPath) {
+    commandLine::setUp(app, CORVEXA_VERSION);
+    app.description(description);
+    app.footer(footer);
+    app.allow_extras();
+    // Only its place as the first argument counts; elsewhere it changes nothing.
+    app.add_flag("--test", "print the self-check report and end; only as the first argument, "
+                           "spelt exactly so");
+    auto* record = app.add_option("--record", recordPath,
+                                  "play as usual and write the session to FILE as a replay")
+                       ->type_name("FILE")
+                       ->check(commandLine::fileName());
+    auto* replay = app.add_option("--replay", replayPath,
+                                  "show a recorded session, keys ignored; at its end say "
+                                  "whether the world came out the same, and run on with no key "
+                                  "held")
+                       ->type_name("FILE")
+                       ->check(commandLine::fileName());
+    app.add_option("--max-frames", options.maxFrames,
+                   "the most frames a replay may ask for (default 10000000, about four days); "
+                   "one that needs more is refused before the window opens")
+        ->type_name("N")
+        ->check(commandLine::wholeNumber(1, 2147483647));
+    record->excludes(replay);
+}
+
+} // namespace
+
+WindowOptions parseWindowOptions(int argc, char** argv) {
+    WindowOptions options;
+    std::string recordPath;
+    std::string replayPath;
+    CLI::App app("", "corvexa");
+    declare(app, options, recordPath, replayPath);
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    switch (commandLine::parse(app, arguments)) {
+    case commandLine::Request::help:
+        options.mode = WindowOptions::Mode::help;
+        return options;
+    case commandLine::Request::version:
+        options.mode = WindowOptions::Mode::version;
+        return options;
+    case commandLine::Request::run:
+        break;
+    }
+    if (!recordPath.empty()) {
+        options.mode = WindowOptions::Mode::record;
+        options.path = recordPath;
+    } else if (!replayPath.empty()) {
+        options.mode = WindowOptions::Mode::replay;
+        options.path = replayPath;
+    }
+    options.toolkitArguments.push_back(argc > 0 ? argv[0] : "corvexa");
+    for (const std::string& argument : app.remaining()) {
+        options.toolkitArguments.push_back(argument);
+    }
+    return options;
+}
+
+std::string windowUsage() {
+    WindowOptions options;
+    std::string recordPath;
+    std::string replayPath;
+    CLI::App app("", "corvexa");
+    declare(app, options, recordPath, replayPath);
+    return app.help();
+}
