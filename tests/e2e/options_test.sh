@@ -41,4 +41,11 @@ cmp -s "$work/out" "$expected" || fail "--test --record: not the report alone"
 printf 'corvexa-replay 1\nseed x\n' >"$work/bad"
 expect 2 "corvexa: $work/bad:2: seed 'x' is not a whole number" --replay "$work/bad"
 
+# The report lost on a full disk is not a success.
+"$corvexa" --test >/dev/full 2>"$work/err"
+status=$?
+[ "$status" -eq 2 ] || fail "--test into a full disk: exit status $status"
+[ "$(cat "$work/err")" = "corvexa: standard output: cannot be written: No space left on device" ] ||
+    fail "--test into a full disk said: $(cat "$work/err")"
+
 finish

@@ -135,7 +135,22 @@ killed)
     wait_for_exit 100 "SIGKILL"
     grep -q '^end ' "$work/session" && fail "a killed session wrote an end line"
     "$headless" --verify "$work/session" >"$work/verdict" || fail "does not verify"
-    grep -q '^replay matches (to frame [0-9]*: ' "$work/verdict" || fail "$(cat "$work/verdict")"
+    grep -q '^replay matches (to frame [0-9]*: the recording has no end line)$' \
+        "$work/verdict" || fail "$(cat "$work/verdict")"
+    # The window gives the same verdict.
+    start --replay "$work/session"
+    wait_for_output "$(cat "$work/verdict")" 900
+    close_and_expect_clean_exit
+    ;;
+record-full)
+    # A recording that cannot be written says so at once and stops; the game plays on.
+    start --record /dev/full
+    poll 100 grep -q . "$work/stderr" || fail "nothing said of the full disk"
+    [ "$(cat "$work/stderr")" = "corvexa: /dev/full: cannot be written: No space left on device; the recording stops here" ] ||
+        fail "said: $(cat "$work/stderr")"
+    kill -0 "$pid" 2>/dev/null || fail "the program ended"
+    : >"$work/stderr"
+    close_and_expect_clean_exit
     ;;
 scripted-replay)
     # A scripted run saved headless plays in the window: thrust, shots, break-ups, same world.

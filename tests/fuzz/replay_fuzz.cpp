@@ -1,10 +1,12 @@
-// The key script and replay parsers take any bytes: each either reads them or refuses them
-// with an InputError, and a short replay that parses plays to its verdict.
+// The key script and replay parsers take any bytes, within the limits on lines and files: each
+// either reads them or refuses them with an InputError, and a short replay that parses plays
+// to its verdict.
 
 #include "headless/headless.h"
 #include "session/input.h"
 #include "session/keyScript.h"
 #include "session/replay.h"
+#include "session/windowOptions.h"
 #include "support/glRecorder.h"
 
 #include <cstddef>
@@ -23,6 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::istringstream in(text);
         const Replay replay = Replay::parse(in, "fuzz");
         // Longer replays would spend the run's time on frames, not on the parser.
+        replay.checkLength(WindowOptions::defaultMaxFrames, "--max-frames");
         if (replay.getLastFrame() <= 50) {
             glrec::reset();
             glrec::setRecording(false);
