@@ -2,18 +2,18 @@
 # declarations are the one source of every list of options.
 #   cmake -DTEMPLATE=IN -DOUTPUT=OUT -DFORMAT=roff|text [-DNEWLINE=CRLF]
 #         -DCORVEXA="COMMAND" -DCORVEXA_HEADLESS="COMMAND" [-DPROJECT_VERSION=V] -P options-text.cmake
-# The template names the lists @CORVEXA_OPTIONS@ and @HEADLESS_OPTIONS@; COMMAND may begin
-# with an emulator. roff gives a man page's .TP entries; text gives the lines of --help.
+# The template names the lists @CORVEXA_OPTIONS@, @CORVEXA_EXPLORE_KEYS@ and @HEADLESS_OPTIONS@;
+# COMMAND may begin with an emulator. roff gives a man page's .TP entries; text gives the lines of --help.
 
-# The lines of the "Options:" block of one program's --help.
-function(options_of command result)
+# The lines of one block of a program's --help, the one under the heading that starts so.
+function(block_of command heading result)
     separate_arguments(command)
     execute_process(COMMAND ${command} --help OUTPUT_VARIABLE help RESULT_VARIABLE status)
     if(NOT status EQUAL 0)
         message(FATAL_ERROR "${command} --help ended with ${status}")
     endif()
     string(REPLACE "\r" "" help "${help}")
-    string(REGEX MATCH "\nOptions:\n(.*)" block "${help}")
+    string(REGEX MATCH "\n${heading}[^\n]*:\n(.*)" block "${help}")
     string(REGEX REPLACE "\n\n.*" "" block "${CMAKE_MATCH_1}")
     string(REGEX REPLACE "\n$" "" block "${block}")
     if(FORMAT STREQUAL "text")
@@ -36,6 +36,11 @@ function(options_of command result)
                 string(APPEND roff ".TP\n.B ${name}\n")
             endif()
             set(text "${CMAKE_MATCH_3}")
+        elseif(line MATCHES "^  ([^ ].*[^ ]|[^ ])   *([^ ].*)$")
+            # A key: "Page Up", "+ or =".
+            string(REPLACE "-" "\\-" name "${CMAKE_MATCH_1}")
+            string(APPEND roff ".TP\n.B \"${name}\"\n")
+            set(text "${CMAKE_MATCH_2}")
         else()
             string(STRIP "${line}" text)
         endif()
@@ -49,8 +54,9 @@ function(options_of command result)
     set(${result} "${roff}" PARENT_SCOPE)
 endfunction()
 
-options_of("${CORVEXA}" CORVEXA_OPTIONS)
-options_of("${CORVEXA_HEADLESS}" HEADLESS_OPTIONS)
+block_of("${CORVEXA}" "Options" CORVEXA_OPTIONS)
+block_of("${CORVEXA}" "Explore keys" CORVEXA_EXPLORE_KEYS)
+block_of("${CORVEXA_HEADLESS}" "Options" HEADLESS_OPTIONS)
 if(NEWLINE STREQUAL "CRLF")
     configure_file(${TEMPLATE} ${OUTPUT} @ONLY NEWLINE_STYLE CRLF)
 else()

@@ -27,8 +27,9 @@ void writeCsvRow(std::ostream& out, const Census& census) {
 }
 
 std::string runHeadless(const Options& options, const KeyScript& script, std::ostream& out,
-                        std::ostream* replayOut) {
-    HeadlessSession session(options.seed, script);
+                        std::ostream* replayOut, const std::vector<Replay::Rebuild>& rebuilds) {
+    HeadlessSession session(options.seed, script, rebuilds);
+    std::size_t nextRebuild = 0;
     std::optional<ReplayWriter> writer;
     if (replayOut != nullptr) {
         writer.emplace(*replayOut, options.seed);
@@ -49,6 +50,10 @@ std::string runHeadless(const Options& options, const KeyScript& script, std::os
             break;
         }
         if (writer) {
+            for (; nextRebuild < rebuilds.size() && rebuilds[nextRebuild].frame <= frame;
+                 ++nextRebuild) {
+                writer->worldRebuilt(frame, rebuilds[nextRebuild].seed);
+            }
             cursor.deliverUpTo(frame + 1, [&writer, frame](const KeyEvent& event) {
                 writer->keyEvent(frame + 1, event.code, event.pressed);
             });
@@ -66,7 +71,7 @@ std::string runHeadless(const Options& options, const KeyScript& script, std::os
 }
 
 int verifyReplay(const Replay& replay, std::ostream& out, long long frames) {
-    HeadlessSession session(replay.getSeed(), replay.getScript());
+    HeadlessSession session(replay.getSeed(), replay.getScript(), replay.getRebuilds());
     ReplayVerdict verdict(replay);
     const long long last = std::min(frames, replay.getLastFrame());
     while (session.getFrame() < last) {
@@ -79,8 +84,9 @@ int verifyReplay(const Replay& replay, std::ostream& out, long long frames) {
 
 namespace {
 
-// A key script, or a replay, which brings its seed.
-KeyScript readKeys(std::istream& in, const std::string& name, Options& options) {
+// A key script, or a replay, which brings its seed and its new worlds.
+KeyScript readKeys(std::istream& in, const std::string& name, Options& options,
+                   std::vector<Replay::Rebuild>& rebuilds) {
     const std::string text = readText(in, name);
     std::istringstream lines(text);
     const std::size_t start =
@@ -92,6 +98,7 @@ KeyScript readKeys(std::istream& in, const std::string& name, Options& options) 
         if (!options.seedGiven) {
             options.seed = replay.getSeed();
         }
+        rebuilds = replay.getRebuilds();
         return replay.getScript();
     }
     return KeyScript::parse(lines, name);
@@ -132,11 +139,12 @@ int headlessMain(const std::vector<std::string>& arguments, std::istream& in, st
         }
         Options run = options;
         KeyScript script;
+        std::vector<Replay::Rebuild> rebuilds;
         if (options.keysPath == "-") {
-            script = readKeys(in, "standard input", run);
+            script = readKeys(in, "standard input", run, rebuilds);
         } else if (!options.keysPath.empty()) {
             std::ifstream file = openInput(options.keysPath);
-            script = readKeys(file, options.keysPath, run);
+            script = readKeys(file, options.keysPath, run, rebuilds);
         }
         std::ofstream replayFile;
         if (!options.saveReplayPath.empty()) {
@@ -147,7 +155,7 @@ int headlessMain(const std::vector<std::string>& arguments, std::istream& in, st
             }
         }
         const std::string failure =
-            runHeadless(run, script, out, replayFile.is_open() ? &replayFile : nullptr);
+            runHeadless(run, script, out, replayFile.is_open() ? &replayFile : nullptr, rebuilds);
         if (!failure.empty()) {
             throw WriteError(options.saveReplayPath + ": cannot be written: " + failure);
         }

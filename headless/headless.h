@@ -46,7 +46,8 @@ void writeCsvRow(std::ostream& out, const Census& census);
 // With replayOut, the run is also written there as a replay; what failed in writing it is
 // returned, empty when nothing did. Throws WriteError when out fails.
 std::string runHeadless(const Options& options, const KeyScript& script, std::ostream& out,
-                        std::ostream* replayOut = nullptr);
+                        std::ostream* replayOut = nullptr,
+                        const std::vector<Replay::Rebuild>& rebuilds = {});
 
 // Plays a replay to its end, or to that frame if it comes first, and checks the world against
 // it: 0 when it matches, 1 when it differs, with the verdict on out.

@@ -15,18 +15,24 @@ HeadlessSession::Start::Start(unsigned int seed) : savedZoom(Position::getZoom()
 
 HeadlessSession::Start::~Start() { Position::setZoom(savedZoom); }
 
-HeadlessSession::HeadlessSession(unsigned int seed, KeyScript keyScript)
-    : start(seed), script(std::move(keyScript)) {}
+HeadlessSession::HeadlessSession(unsigned int seed, KeyScript keyScript,
+                                 std::vector<Replay::Rebuild> newWorlds)
+    : start(seed), script(std::move(keyScript)), rebuilds(std::move(newWorlds)) {}
 
 HeadlessSession::~HeadlessSession() = default;
 
 void HeadlessSession::runFrame() {
+    for (; nextRebuild < rebuilds.size() && rebuilds[nextRebuild].frame <= frame; ++nextRebuild) {
+        world.reset();
+        platform::seedRandom(rebuilds[nextRebuild].seed);
+        world = std::make_unique<Simulator>();
+    }
     cursor.deliverUpTo(frame + 1, [](const KeyEvent& event) {
         WindowInterface::keyEvent(event.code, event.pressed);
     });
     // Drawn as the window draws it, through whatever backend the program links: the ship's
     // flame draws random numbers, and the fragments made after it must get the window's.
-    world.update(ui);
+    world->update(ui);
     WindowInterface::endFrameKeys();
     ++frame;
 }

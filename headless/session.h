@@ -3,7 +3,11 @@
 #include "simulation/simulator.h"
 #include "session/census.h"
 #include "session/keyScript.h"
+#include "session/replay.h"
 #include "window/uiInteract.h"
+
+#include <memory>
+#include <vector>
 
 // The world of the window program, driven frame by frame without a window: the same key
 // state, the same frame (input, advance and drawing, which the program's backend answers), and
@@ -12,7 +16,9 @@ class HeadlessSession {
 public:
     // Seeds the C library's generator and builds the world at the running scale, with no key
     // held, to replay the script. The previous scale comes back when the session ends.
-    explicit HeadlessSession(unsigned int seed, KeyScript script = KeyScript());
+    // A replay's new worlds are built where it says, each from its seed.
+    explicit HeadlessSession(unsigned int seed, KeyScript script = KeyScript(),
+                             std::vector<Replay::Rebuild> rebuilds = {});
     ~HeadlessSession();
 
     HeadlessSession(const HeadlessSession&) = delete;
@@ -24,9 +30,9 @@ public:
 
     // Frames run so far.
     long long getFrame() const { return frame; }
-    const Simulator& getWorld() const { return world; }
+    const Simulator& getWorld() const { return *world; }
     // For scenes that add objects of their own through the world's public operations.
-    Simulator& getWorld() { return world; }
+    Simulator& getWorld() { return *world; }
 
 private:
     // Done before the world is built, as the window program does: the ship's start is given
@@ -38,10 +44,12 @@ private:
     };
 
     Start start;
-    Simulator world;
+    std::unique_ptr<Simulator> world = std::make_unique<Simulator>();
     WindowInterface ui;
     KeyScript script;
     KeyScriptCursor cursor{script};
+    std::vector<Replay::Rebuild> rebuilds;
+    std::size_t nextRebuild = 0;
     long long frame = 0;
 };
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/randomSequence.h"
+
 #include <cstdint>
 
 // The few services the program takes from the operating system, one implementation file per
@@ -20,5 +22,8 @@ void ensureConsole();
 // for a seed on every platform.
 void seedRandom(unsigned int seed);
 int nextRandom();
+// Where the sequence stands, to draw a picture again without moving it on.
+RandomSequence randomState();
+void setRandomState(const RandomSequence& state);
 
 } // namespace platform

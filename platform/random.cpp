@@ -13,4 +13,8 @@ void seedRandom(unsigned int seed) { sequence.reseed(seed); }
 
 int nextRandom() { return sequence.next(); }
 
+RandomSequence randomState() { return sequence; }
+
+void setRandomState(const RandomSequence& state) { sequence = state; }
+
 } // namespace platform

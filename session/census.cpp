@@ -43,7 +43,7 @@ private:
 
 } // namespace
 
-Census takeCensus(const Simulator& world, long long frame) {
+Census takeCensus(const Simulator& world, long long frame, bool withDigest) {
     Census census{};
     census.frame = frame;
     census.seconds = static_cast<double>(census.frame) * timeStep;
@@ -73,6 +73,11 @@ Census takeCensus(const Simulator& world, long long frame) {
         }
     }
 
+    census.shipAlive = world.getShip().isAlive();
+    census.breakUps += census.shipAlive ? 0 : 1;
+    if (!withDigest) {
+        return census;
+    }
     Digest digest;
     for (const Satellite* pSatellite : world.getSatellites()) {
         digest.add(*pSatellite);
@@ -83,8 +88,5 @@ Census takeCensus(const Simulator& world, long long frame) {
         digest.add(*pObject);
     }
     census.worldDigest = digest.get();
-
-    census.shipAlive = world.getShip().isAlive();
-    census.breakUps += census.shipAlive ? 0 : 1;
     return census;
 }

@@ -136,6 +136,8 @@ Replay Replay::parse(std::istream& in, const std::string& sourceName) {
     long long checkedFrame = 0;
     bool headerSeen = false;
     bool seedSeen = false;
+    int formatVersion = 0;
+    long long rebuiltFrame = 0;
     LineReader reader(in, sourceName);
     while (reader.next(line)) {
         const std::string where = reader.where();
@@ -151,11 +153,13 @@ Replay Replay::parse(std::istream& in, const std::string& sourceName) {
                 throw InputError(where + "not a replay: it must begin with '" + format + " " +
                                  std::to_string(Replay::version) + "'");
             }
-            if (given != std::to_string(Replay::version)) {
-                throw InputError(
-                    where + "version " + excerpt(given) + " of the replay format is not " +
-                    "known here; this program reads version " + std::to_string(Replay::version));
+            if (given != "1" && given != std::to_string(Replay::version)) {
+                throw InputError(where + "version " + excerpt(given) +
+                                 " of the replay format is not known here; this program reads "
+                                 "versions 1 to " +
+                                 std::to_string(Replay::version));
             }
+            formatVersion = given == "1" ? 1 : Replay::version;
             headerSeen = true;
             events += '\n';
             continue;
@@ -190,8 +194,30 @@ Replay Replay::parse(std::istream& in, const std::string& sourceName) {
             events += '\n';
             continue;
         }
+        if (word == "world" && formatVersion >= 2) {
+            std::string frameText;
+            std::string seedText;
+            if (!(words >> frameText >> seedText)) {
+                throw InputError(where + "a new world needs its frame and seed: 'world F S'");
+            }
+            const auto frame = static_cast<long long>(parseWholeNumber(
+                frameText, static_cast<unsigned long long>(maxFrames), where + "world "));
+            if (frame < checkedFrame || frame < rebuiltFrame || frame + 1 < lastEventFrame) {
+                throw InputError(where + "world " + frameText + " comes after later frames");
+            }
+            replay.rebuilds.push_back(
+                {frame, static_cast<unsigned int>(parseWholeNumber(
+                            seedText, std::numeric_limits<unsigned int>::max(), where + "seed "))});
+            rebuiltFrame = frame;
+            events += '\n';
+            continue;
+        }
         const auto frame = static_cast<long long>(
             parseWholeNumber(word, static_cast<unsigned long long>(maxFrames), where + "frame "));
+        if (frame <= rebuiltFrame && !replay.rebuilds.empty()) {
+            throw InputError(where + "frame " + word + " comes before the new world of frame " +
+                             std::to_string(rebuiltFrame));
+        }
         if (frame <= checkedFrame) {
             throw InputError(where + "frame " + word + " comes after the check of frame " +
                              std::to_string(checkedFrame));
@@ -207,7 +233,8 @@ Replay Replay::parse(std::istream& in, const std::string& sourceName) {
     }
     std::istringstream eventLines(events);
     replay.script = KeyScript::parse(eventLines, sourceName);
-    replay.lastFrame = replay.ended ? checkedFrame : std::max(checkedFrame, lastEventFrame);
+    replay.lastFrame =
+        replay.ended ? checkedFrame : std::max({checkedFrame, lastEventFrame, rebuiltFrame});
     replay.name = sourceName;
     return replay;
 }
@@ -223,6 +250,10 @@ void Replay::checkLength(long long limit, const std::string& raiseWith) const {
 ReplayWriter::ReplayWriter(std::ostream& output, unsigned int seed) : out(output) {
     writeLine(std::string(Replay::format) + " " + std::to_string(Replay::version));
     writeLine("seed " + std::to_string(seed));
+}
+
+void ReplayWriter::worldRebuilt(long long frame, unsigned int seed) {
+    writeLine("world " + std::to_string(frame) + " " + std::to_string(seed));
 }
 
 void ReplayWriter::keyEvent(long long frame, int code, bool pressed) {

@@ -9,18 +9,25 @@
 
 // A session kept to be played again: the seed, then every key event in the order the window's
 // key callbacks delivered it, and checks of the world along the way. The text, line by line:
-//   corvexa-replay 1                  the format and its version
+//   corvexa-replay 2                  the format and its version (1 has no world lines)
 //   seed 1733650000
 //   12 +left                          key events, as in a key script, landing before frame 12
 //   15 -left +home -home              a Home tapped between two frames fires nothing
 //   check 100 satellites=10 ...       the world after frame 100
+//   world 150 1733650123              after frame 150, a new world from that seed
 //   end 1234 satellites=10 ...        the session ended after frame 1 234
 // '#' starts a comment. A recording that was cut short has no end line; it plays to its last
 // check or event.
 class Replay {
 public:
     static constexpr const char* format = "corvexa-replay";
-    static constexpr int version = 1;
+    static constexpr int version = 2;
+
+    // After frame, the world was built anew from the seed; the frames go on counting.
+    struct Rebuild {
+        long long frame;
+        unsigned int seed;
+    };
 
     // sourceName names the input in error messages. Throws InputError.
     static Replay parse(std::istream& in, const std::string& sourceName);
@@ -29,6 +36,7 @@ public:
     const KeyScript& getScript() const { return script; }
     // Each check's frame and figures.
     const std::vector<Census>& getChecks() const { return checks; }
+    const std::vector<Rebuild>& getRebuilds() const { return rebuilds; }
     bool hasEnd() const { return ended; }
     // Frames to play: the end's, or else the last frame that a check or an event names.
     long long getLastFrame() const { return lastFrame; }
@@ -40,6 +48,7 @@ private:
     unsigned int seed = 1;
     KeyScript script;
     std::vector<Census> checks;
+    std::vector<Rebuild> rebuilds;
     bool ended = false;
     long long lastFrame = 0;
     std::string name;
@@ -55,6 +64,7 @@ public:
     ReplayWriter(std::ostream& output, unsigned int seed);
 
     void keyEvent(long long frame, int code, bool pressed);
+    void worldRebuilt(long long frame, unsigned int seed);
     // After each frame; writes a check of the world every checkEvery frames.
     void frameEnded(const Simulator& world, long long frame);
     void end(const Simulator& world, long long frame);

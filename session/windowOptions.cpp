@@ -2,6 +2,11 @@
 
 #include "session/commandLine.h"
 
+#include "window/keys.h"
+
+#include <algorithm>
+#include <iterator>
+
 namespace {
 
 const char* const description =
@@ -9,14 +14,32 @@ const char* const description =
     "D) turn it, the down arrow (or W) thrusts, the space bar (or Home) fires. Every start\n"
     "prints the self-check report first.\n";
 
-const char* const footer = "Any other argument goes to the window toolkit (for example "
-                           "-geometry or -display).\n";
+// The explore keys, from the one table of them.
+std::string footer() {
+    std::string text = "Explore keys (with --explore, and always with --replay):\n";
+    for (const CommandBinding& binding : commandBindings) {
+        const bool merged =
+            &binding != commandBindings && (&binding - 1)->command == binding.command;
+        if (merged) {
+            continue;
+        }
+        std::string keys = binding.key;
+        for (const CommandBinding* pNext = &binding + 1;
+             pNext != std::end(commandBindings) && pNext->command == binding.command; ++pNext) {
+            keys += " or " + std::string(pNext->key);
+        }
+        keys.resize(std::max<std::size_t>(keys.size() + 2, 24), ' ');
+        text += "  " + keys + binding.what + "\n";
+    }
+    return text + "\nAny other argument goes to the window toolkit (for example -geometry or "
+                  "-display).\n";
+}
 
 void declare(CLI::App& app, WindowOptions& options, std::string& recordPath,
              std::string& replayPath) {
     commandLine::setUp(app, CORVEXA_VERSION);
     app.description(description);
-    app.footer(footer);
+    app.footer(footer());
     app.allow_extras();
     // Only its place as the first argument counts; elsewhere it changes nothing.
     app.add_flag("--test", "print the self-check report and end; only as the first argument, "
@@ -36,6 +59,9 @@ void declare(CLI::App& app, WindowOptions& options, std::string& recordPath,
                    "one that needs more is refused before the window opens")
         ->type_name("N")
         ->check(commandLine::wholeNumber(1, 2147483647));
+    app.add_flag("--explore", options.explore,
+                 "the window with the explore keys: P pauses, . steps, - and + change the "
+                 "speed, H shows the figures, T the orbit trails, R builds a new world");
     record->excludes(replay);
 }
 

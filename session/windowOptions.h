@@ -11,6 +11,7 @@ struct WindowOptions {
     enum class Mode { play, record, replay, help, version };
     Mode mode = Mode::play;
     std::string path; // the replay to write or to read
+    bool explore = false;
     long long maxFrames = defaultMaxFrames;
     std::vector<std::string> toolkitArguments; // the program's name first
 };

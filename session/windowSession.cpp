@@ -2,18 +2,30 @@
 
 #include "session/input.h"
 
-#include "graphics/graphics.h"
 #include "platform/platform.h"
+#include "ui/uiDraw.h"
 
-#include <cstring>
+#include <algorithm>
+#include <ctime>
 #include <iostream>
 #include <sstream>
 
-WindowSession::WindowSession(const WindowOptions& chosen) : options(chosen) {
+namespace {
+
+// A viewer's jump, in frames.
+constexpr long long jump = 1000;
+// How long a shown frame may spend seeking, in milliseconds, so the window stays responsive.
+constexpr std::uint32_t seekSlice = 30;
+
+} // namespace
+
+WindowSession::WindowSession(const WindowOptions& chosen)
+    : options(chosen), exploring(chosen.explore || chosen.mode == WindowOptions::Mode::replay),
+      time(chosen.mode == WindowOptions::Mode::replay ? 64 : 8) {
     if (options.mode == WindowOptions::Mode::record) {
         recordFile.open(options.path, std::ios::out | std::ios::trunc);
         if (!recordFile) {
-            throw InputError(options.path + ": cannot be written: " + std::strerror(errno));
+            throw InputError(options.path + ": cannot be written: " + lastSystemError());
         }
     } else if (options.mode == WindowOptions::Mode::replay) {
         std::ifstream file = openInput(options.path);
@@ -26,6 +38,7 @@ WindowSession::~WindowSession() {
     if (activeSession == this) {
         activeSession = nullptr;
     }
+    WindowInterface::listenToCommands(nullptr, nullptr);
 }
 
 void WindowSession::start() {
@@ -48,16 +61,79 @@ void WindowSession::start() {
             },
             this);
     }
+    if (exploring) {
+        WindowInterface::listenToCommands(
+            [](Command command, void* data) {
+                return static_cast<WindowSession*>(data)->command(command);
+            },
+            this);
+    }
 }
 
 void WindowSession::frame(WindowInterface& ui) {
+    if (!exploring) {
+        worldFrame(ui);
+        return;
+    }
+    if (newWorldAsked) {
+        newWorldAsked = false;
+        buildNewWorld();
+    }
+    if (seekTarget >= 0) {
+        // Whole world frames, each drawn over the last, as fast as they come.
+        const std::uint32_t started = platform::clockTicks();
+        while (frames < seekTarget && platform::clockTicks() - started < seekSlice) {
+            worldFrame(ui);
+            WindowInterface::endFrameKeys();
+            WindowInterface::beginFrame();
+        }
+        if (frames >= seekTarget) {
+            seekTarget = -1;
+        }
+        redraw();
+        drawOverlays();
+        WindowInterface::holdKeysThisFrame();
+        return;
+    }
+    const int count = time.nextShownFrame();
+    if (count == 0) {
+        redraw();
+        WindowInterface::holdKeysThisFrame();
+    }
+    for (int i = 0; i < count; ++i) {
+        if (i > 0) {
+            WindowInterface::endFrameKeys();
+            WindowInterface::beginFrame();
+        }
+        if (trailsShown && i == count - 1) {
+            trails.draw();
+        }
+        worldFrame(ui);
+        if (trailsShown) {
+            trails.record(*world);
+        }
+    }
+    drawOverlays();
+}
+
+void WindowSession::worldFrame(WindowInterface& ui) {
     if (replaying) {
+        const auto& rebuilds = replay->getRebuilds();
+        for (; nextRebuild < rebuilds.size() && rebuilds[nextRebuild].frame <= frames;
+             ++nextRebuild) {
+            world.reset();
+            platform::seedRandom(rebuilds[nextRebuild].seed);
+            world = std::make_unique<Simulator>();
+            worldFrames = 0;
+            trails.clear();
+        }
         replayKeys->deliverUpTo(frames + 1, [](const KeyEvent& event) {
             WindowInterface::keyEvent(event.code, event.pressed);
         });
     }
     world->update(ui);
     ++frames;
+    ++worldFrames;
     if (writer) {
         writer->frameEnded(*world, frames);
         stopRecordingIfLost();
@@ -70,13 +146,135 @@ void WindowSession::frame(WindowInterface& ui) {
     }
 }
 
+// The picture of the world as it stands, drawn again without moving the random numbers on:
+// the flame would draw some.
+void WindowSession::redraw() const {
+    const RandomSequence saved = platform::randomState();
+    if (trailsShown) {
+        trails.draw();
+    }
+    world->draw();
+    platform::setRandomState(saved);
+}
+
+void WindowSession::drawOverlays() const {
+    if (figuresShown && !figuresOutside) {
+        drawFigures(figures());
+        drawShipMarker(*world);
+    }
+    if (seekTarget >= 0) {
+        Position line;
+        line.setPixelsX(-60);
+        line.setPixelsY(0);
+        const std::string text =
+            "Seeking frame " + std::to_string(frames) + " of " + std::to_string(seekTarget);
+        drawText(line, text.c_str());
+    }
+}
+
+Figures WindowSession::figures() const {
+    Figures shown = takeFigures(*world, frames, worldFrames);
+    shown.speed = seekTarget >= 0 ? "seeking" : time.describe();
+    shown.replayFrames = replay ? replay->getLastFrame() : 0;
+    return shown;
+}
+
+bool WindowSession::command(Command command) {
+    switch (command) {
+    case Command::pause:
+        time.togglePause();
+        return true;
+    case Command::step:
+        time.step();
+        return true;
+    case Command::slower:
+        time.slower();
+        return true;
+    case Command::faster:
+        time.faster();
+        return true;
+    case Command::figures:
+        figuresShown = !figuresShown;
+        return true;
+    case Command::trails:
+        trailsShown = !trailsShown;
+        trails.clear();
+        return true;
+    case Command::newWorld:
+        // A replay's worlds are its own.
+        newWorldAsked = !replay;
+        return true;
+    case Command::toStart:
+    case Command::back:
+    case Command::forward:
+        if (!replay) {
+            return false;
+        }
+        seek(command == Command::toStart ? 0
+             : command == Command::back  ? frames - jump
+                                         : frames + jump);
+        return true;
+    }
+    return false;
+}
+
+void WindowSession::seek(long long frame) {
+    if (!replay) {
+        return;
+    }
+    const long long target = std::max(0LL, frame);
+    if (target < frames) {
+        restartReplay();
+    }
+    seekTarget = target;
+}
+
+// The viewer back at the replay's first frame: its seed, no key held, its keys and checks from
+// the start.
+void WindowSession::restartReplay() {
+    world.reset();
+    platform::seedRandom(replay->getSeed());
+    WindowInterface::releaseAll();
+    world = std::make_unique<Simulator>();
+    frames = 0;
+    worldFrames = 0;
+    nextRebuild = 0;
+    verdict = std::make_unique<ReplayVerdict>(*replay);
+    replayKeys = std::make_unique<KeyScriptCursor>(replay->getScript());
+    replaying = true;
+    trails.clear();
+}
+
+// A new seed from the calendar, as at start; a recording says where, so that it replays.
+void WindowSession::buildNewWorld() {
+    const auto seed = static_cast<unsigned int>(std::time(nullptr));
+    if (writer) {
+        writer->worldRebuilt(frames, seed);
+        stopRecordingIfLost();
+    }
+    world.reset();
+    platform::seedRandom(seed);
+    world = std::make_unique<Simulator>();
+    worldFrames = 0;
+    trails.clear();
+}
+
+std::string WindowSession::stateJson() const {
+    std::string json = figuresJson(figures());
+    json.pop_back();
+    json += std::string(",\"paused\":") + (time.isPaused() ? "true" : "false") +
+            ",\"figuresShown\":" + (figuresShown ? "true" : "false") +
+            ",\"trailsShown\":" + (trailsShown ? "true" : "false") +
+            ",\"replaying\":" + (replaying ? "true" : "false") + "}";
+    return json;
+}
+
 void WindowSession::replayEnded() {
     replaying = false;
     std::cout << verdict->describe(frames) << std::endl;
     // The world runs on as if every key had been let go.
     WindowInterface::releaseAll();
 }
-
 void WindowSession::end() {
     if (writer) {
         writer->end(*world, frames);

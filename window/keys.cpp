@@ -55,3 +55,21 @@ std::string keyNames() {
     }
     return names;
 }
+
+const CommandBinding* commandOfLetter(unsigned char letter) {
+    for (const CommandBinding& binding : commandBindings) {
+        if (binding.letter != 0 && binding.letter == lower(letter)) {
+            return &binding;
+        }
+    }
+    return nullptr;
+}
+
+const CommandBinding* commandOfSpecial(int special) {
+    for (const CommandBinding& binding : commandBindings) {
+        if (binding.letter == 0 && binding.special == special) {
+            return &binding;
+        }
+    }
+    return nullptr;
+}

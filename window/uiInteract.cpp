@@ -13,10 +13,13 @@
 
 namespace {
 
-// A letter acts as the key it stands for; any other letter is ignored.
+// A letter acts as the key it stands for; a key of a command goes to whoever listens for
+// commands; any other key is ignored.
 void asciiKeyDown(unsigned char key, int /*x*/, int /*y*/) {
     if (const KeyBinding* pBinding = bindingOfLetter(key)) {
         WindowInterface::keyFromKeyboard(pBinding->code, true);
+    } else if (const CommandBinding* pCommand = commandOfLetter(key)) {
+        WindowInterface::commandFromKeyboard(pCommand->command);
     }
 }
 
@@ -27,7 +30,12 @@ void asciiKeyUp(unsigned char key, int /*x*/, int /*y*/) {
     }
 }
 
-void specialKeyDown(int key, int /*x*/, int /*y*/) { WindowInterface::keyFromKeyboard(key, true); }
+void specialKeyDown(int key, int /*x*/, int /*y*/) {
+    const CommandBinding* pCommand = commandOfSpecial(key);
+    if (pCommand == nullptr || !WindowInterface::commandFromKeyboard(pCommand->command)) {
+        WindowInterface::keyFromKeyboard(key, true);
+    }
+}
 
 void specialKeyUp(int key, int /*x*/, int /*y*/) { WindowInterface::keyFromKeyboard(key, false); }
 
@@ -110,6 +118,15 @@ void WindowInterface::keyFromKeyboard(int code, bool pressed) {
     keyEvent(code, pressed);
 }
 
+bool WindowInterface::commandFromKeyboard(Command command) {
+    return commandListener != nullptr && commandListener(command, commandListenerData);
+}
+
+void WindowInterface::listenToCommands(CommandListener listener, void* data) {
+    commandListener = listener;
+    commandListenerData = data;
+}
+
 void WindowInterface::listenToKeys(KeyListener listener, void* data) {
     keyListener = listener;
     keyListenerData = data;
@@ -150,10 +167,14 @@ void WindowInterface::scheduleNextFrame() {
     nextFrameTick = platform::clockTicks() + static_cast<int>(framePeriod * 1000);
 }
 
-void WindowInterface::displayFrame() {
-    WindowInterface ui;
+void WindowInterface::beginFrame() {
     graphics::clear(graphics::colorBufferBit);
     graphics::color3f(1.0, 1.0, 1.0);
+}
+
+void WindowInterface::displayFrame() {
+    WindowInterface ui;
+    beginFrame();
 
     assert(ui.callBack != NULL);
     callBack(&ui, userData);
@@ -167,5 +188,8 @@ void WindowInterface::displayFrame() {
     }
     scheduleNextFrame();
     graphics::swapBuffers();
-    endFrameKeys();
+    if (!keysHeld) {
+        endFrameKeys();
+    }
+    keysHeld = false;
 }

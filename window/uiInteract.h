@@ -2,6 +2,7 @@
 
 #include "physics/constants.h"
 #include "physics/position.h"
+#include "window/keys.h"
 
 #include <cstdint>
 
@@ -38,6 +39,13 @@ public:
     static void keyFromKeyboard(int code, bool pressed);
     using KeyListener = void (*)(int code, bool pressed, void* data);
     static void listenToKeys(KeyListener listener, void* data);
+    // The explore modes' commands (window/keys.h): the listener hears each key that gives one
+    // and says whether it took it; a key it leaves goes on as a game key. Without a listener,
+    // as in plain play, those keys do nothing.
+    using CommandListener = bool (*)(Command command, void* data);
+    static void listenToCommands(CommandListener listener, void* data);
+    // A command from the keyboard: whether the listener took it.
+    static bool commandFromKeyboard(Command command);
     // While a replay plays, the keyboard changes nothing; closing the window still works.
     static void ignoreKeyboard(bool ignore) { keyboardIgnored = ignore; }
     // The seed the window gave the random numbers when it opened.
@@ -50,6 +58,11 @@ public:
 
     // One full frame; the toolkit's display and idle function.
     static void displayFrame();
+    // What a frame does before its callback: a clear picture, drawing in white. A callback
+    // that runs several world frames starts each after the first with it.
+    static void beginFrame();
+    // The frame being drawn ran no world frame: the held keys are not aged at its end.
+    static void holdKeysThisFrame() { keysHeld = true; }
 
 protected:
     static inline bool initialized = false;
@@ -66,4 +79,7 @@ protected:
     static inline void* keyListenerData = nullptr;
     static inline bool keyboardIgnored = false;
     static inline unsigned int seed = 1;
+    static inline CommandListener commandListener = nullptr;
+    static inline void* commandListenerData = nullptr;
+    static inline bool keysHeld = false;
 };

@@ -113,7 +113,7 @@ record)
     xdotool key Home
     close_and_expect_clean_exit
     cmp -s "$work/stdout" "$expected_report" || fail "the start-up report differs"
-    [ "$(head -n 1 "$work/session")" = "corvexa-replay 1" ] || fail "no replay header"
+    [ "$(head -n 1 "$work/session")" = "corvexa-replay 2" ] || fail "no replay header"
     for event in '+right' '-right' '+down' '-down' '+space' '+home' '-home'; do
         grep -q "^[0-9]* $event\$" "$work/session" || fail "the replay lacks $event"
     done
@@ -166,6 +166,47 @@ scripted-replay)
     [ "$(count 254 0 0 3 0 0 700 500)" -eq 0 ] || fail "W thrusts during a replay"
     xdotool keyup w
     close_and_expect_clean_exit
+    ;;
+explore)
+    # The explore keys as a player meets them, while the session is recorded.
+    headless=$5
+    start --explore --record "$work/session"
+    white_corner() { count 254 254 254 2 0 400 350 100; }
+    trail_shade() { count 70 90 150 3 0 0 700 500; }
+    [ "$(trail_shade)" -eq 0 ] || fail "trails before T"
+    xdotool key p
+    sleep 0.3
+    still=$(picture_hash)
+    sleep 0.5
+    [ "$(picture_hash)" = "$still" ] || fail "the picture moves while paused"
+    xdotool key period
+    poll 20 sh -c "[ \"\$(\"$xprobe\" hash $title)\" != $still ]" || fail "'.' does not move it"
+    stepped=$(picture_hash)
+    sleep 0.5
+    [ "$(picture_hash)" = "$stepped" ] || fail "one step ran on"
+    plain=$(white_corner)
+    xdotool key h
+    poll 20 sh -c "[ \"\$(\"$xprobe\" count $title 254 254 254 2 0 400 350 100)\" -gt $((plain + 200)) ]" ||
+        fail "H shows no figures"
+    xdotool key t p
+    poll 50 sh -c "[ \"\$(\"$xprobe\" count $title 70 90 150 3 0 0 700 500)\" -gt 20 ]" ||
+        fail "T draws no trails"
+    # x1 to frame 100, then x8: eight world frames a shown frame.
+    started=$(date +%s%N)
+    poll 100 grep -q '^check 100 ' "$work/session" || fail "no frame 100 at x1"
+    slow=$(($(date +%s%N) - started))
+    xdotool key plus plus equal
+    started=$(date +%s%N)
+    poll 200 grep -q '^check 500 ' "$work/session" || fail "no frame 500 at x8"
+    fast=$(($(date +%s%N) - started))
+    [ $((fast / 400)) -lt $((slow / 100 / 2)) ] ||
+        fail "x8 is not faster: 100 frames in $slow ns at x1, 400 in $fast ns at x8"
+    xdotool key minus minus minus r
+    poll 50 grep -q '^world [0-9]* [0-9]*$' "$work/session" || fail "R built no new world"
+    sleep 0.5
+    close_and_expect_clean_exit
+    "$headless" --verify "$work/session" >"$work/verdict" || fail "does not verify headless"
+    [ "$(cat "$work/verdict")" = "replay matches" ] || fail "headless: $(cat "$work/verdict")"
     ;;
 odd-argument)
     # A first argument of every byte but zero, far longer than any option.

@@ -40,7 +40,8 @@ Window findByName(Display* display, Window root, const char* name) {
 int usage() {
     std::fprintf(stderr, "usage: xprobe geometry TITLE | xprobe pixel TITLE X Y\n"
                          "       xprobe count TITLE R G B TOLERANCE X Y WIDTH HEIGHT\n"
-                         "       xprobe bullets TITLE | xprobe close TITLE\n");
+                         "       xprobe bullets TITLE | xprobe close TITLE\n"
+                         "       xprobe hash TITLE\n");
     return 2;
 }
 
@@ -174,6 +175,15 @@ int main(int argc, char** argv) {
         Picture picture;
         status = grab(display, window, picture) ? 0 : 1;
         std::printf("%ld\n", countBullets(picture));
+    } else if (command == "hash") {
+        // Two pictures alike to the pixel have one hash (64-bit FNV-1a).
+        Picture picture;
+        status = grab(display, window, picture) ? 0 : 1;
+        unsigned long long hash = 0xCBF29CE484222325ULL;
+        for (const unsigned long pixel : picture.pixels) {
+            hash = (hash ^ (pixel & 0xFFFFFF)) * 0x100000001B3ULL;
+        }
+        std::printf("%016llx\n", hash);
     } else if (command == "close") {
         XEvent event{};
         event.xclient.type = ClientMessage;

@@ -4,7 +4,7 @@
 # window_test.sh and by the Windows tests under Wine.
 #
 # What this file declares: session, start_server, wait_for_window, wait_for_exit,
-# close_window, count, poll and fail, each taking what it needs as arguments; the caller calls
+# close_window, count, picture_hash, poll and fail, each taking what it needs as arguments; the caller calls
 # session first. Its state is its own, in the session_ variables below.
 session_work=
 session_xprobe=
@@ -105,6 +105,10 @@ close_window() { # TRIES
 
 count() { # R G B TOLERANCE X Y WIDTH HEIGHT
     "$session_xprobe" count "$session_title" "$@"
+}
+
+picture_hash() {
+    "$session_xprobe" hash "$session_title"
 }
 
 # Waits up to TRIES tenths of a second for COMMAND to succeed.

@@ -79,10 +79,24 @@ replay)
 
     : >"$work/stdin"
     printf 'corvexa-replay\n' >"$work/bad"
-    expect_error "$work/bad:1: not a replay: it must begin with 'corvexa-replay 1'" --verify "$work/bad"
-    printf 'corvexa-replay 2\nseed 1\n' >"$work/bad"
-    expect_error "$work/bad:1: version 2 of the replay format is not known here; this program reads version 1" \
+    expect_error "$work/bad:1: not a replay: it must begin with 'corvexa-replay 2'" --verify "$work/bad"
+    printf 'corvexa-replay 3\nseed 1\n' >"$work/bad"
+    expect_error "$work/bad:1: version 3 of the replay format is not known here; this program reads versions 1 to 2" \
         --verify "$work/bad"
+    printf 'corvexa-replay 1\nseed 1\nworld 5 7\n' >"$work/bad"
+    expect_error "$work/bad:3: frame 'world' is not a whole number" --verify "$work/bad"
+
+    # A session with a new world, as R makes one, saves and verifies with it.
+    printf 'corvexa-replay 2\nseed 3\n20 +down\n60 -down\nworld 80 12345\n90 space\n' \
+        >"$work/restart.keys"
+    "$headless" --keys "$work/restart.keys" --frames 400 --final --save-replay "$work/restart" \
+        >"$work/restarted" || fail "--save-replay of a session with a new world"
+    grep -qx 'world 80 12345' "$work/restart" || fail "the saved replay lost its new world"
+    "$headless" --verify "$work/restart" >"$work/out" || fail "a new world does not verify"
+    [ "$(cat "$work/out")" = "replay matches" ] || fail "restart: said '$(cat "$work/out")'"
+    grep -v '^world' "$work/restart.keys" >"$work/same.keys"
+    "$headless" --keys "$work/same.keys" --frames 400 --final >"$work/unrestarted"
+    cmp -s "$work/restarted" "$work/unrestarted" && fail "the new world changed nothing"
     printf 'corvexa-replay 1\nseed 1\n5 +left\ncheck 10 satellites=10\n' >"$work/bad"
     expect_error "$work/bad:4: the check has no parts" --verify "$work/bad"
     "$headless" --verify "$work/run" --frames 150 >"$work/out" || fail "--verify --frames 150"

@@ -36,8 +36,9 @@ usr=$root/usr
 # The menu entry names a program and an icon that the package installs.
 entry=$usr/share/applications/corvexa.desktop
 quiet desktop-file-validate "$entry"
-exec_name=$(sed -n 's/^Exec=//p' "$entry")
+exec_name=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$entry")
 [ -x "$usr/games/$exec_name" ] || fail "Exec=$exec_name is not an installed program"
+grep -qx 'Exec=corvexa --explore' "$entry" || fail "the menu does not start the explore mode"
 icon=$(sed -n 's/^Icon=//p' "$entry")
 [ -f "$usr/share/icons/hicolor/scalable/apps/$icon.svg" ] || fail "no icon $icon"
 appstreamcli validate --no-net --strict "$usr/share/metainfo/"*.metainfo.xml >"$work/out" ||

@@ -38,3 +38,11 @@ int nextRandom() {
 }
 
 } // namespace platform
+
+namespace platform {
+
+RandomSequence randomState() { return scriptedrand::sequence; }
+
+void setRandomState(const RandomSequence& state) { scriptedrand::sequence = state; }
+
+} // namespace platform

@@ -22,6 +22,9 @@ struct WindowProbe : WindowInterface {
         keyListenerData = nullptr;
         keyboardIgnored = false;
         seed = 1;
+        commandListener = nullptr;
+        commandListenerData = nullptr;
+        keysHeld = false;
     }
     static bool isInitialized() { return initialized; }
     static std::uint32_t getNextFrameTick() { return nextFrameTick; }
