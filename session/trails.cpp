@@ -8,11 +8,17 @@
 
 #include "graphics/graphics.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr double spacingPixels = 6.0;
 // A GPS orbit's outline at that spacing.
 constexpr std::size_t longestTrail = 300;
+// The points of all the trails together: a crowded sky has shorter trails, so that drawing
+// them keeps the window's pace.
+constexpr std::size_t allPoints = 20000;
+constexpr std::size_t shortestTrail = 16;
 
 // Satellites, parts, fragments, bullets, the ship: a dim shade of each one's colour.
 constexpr Color shades[] = {
@@ -65,6 +71,8 @@ void Trails::record(const Simulator& world) {
     for (auto it = trails.begin(); it != trails.end();) {
         it = it->second.seen ? std::next(it) : trails.erase(it);
     }
+    longest = std::clamp(allPoints / std::max<std::size_t>(trails.size(), 1), shortestTrail,
+                         longestTrail);
 }
 
 void Trails::record(const Satellite& object) {
@@ -76,12 +84,19 @@ void Trails::record(const Satellite& object) {
             return;
         }
     }
-    if (trail.points.size() < longestTrail) {
+    if (trail.points.size() > longest) {
+        // The sky grew crowded: the oldest points go.
+        std::rotate(trail.points.begin(), trail.points.begin() + static_cast<long>(trail.next),
+                    trail.points.end());
+        trail.points.erase(trail.points.begin(), trail.points.end() - static_cast<long>(longest));
+        trail.next = 0;
+    }
+    if (trail.points.size() < longest) {
         trail.points.push_back(now);
         trail.next = 0;
     } else {
         trail.points[trail.next] = now;
-        trail.next = (trail.next + 1) % longestTrail;
+        trail.next = (trail.next + 1) % longest;
     }
 }
 

@@ -29,4 +29,5 @@ private:
     void record(const Satellite& object);
 
     std::unordered_map<const Satellite*, Trail> trails;
+    std::size_t longest = 300; // points a trail keeps
 };
