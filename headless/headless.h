@@ -1,5 +1,6 @@
 #pragma once
 
+#include "session/input.h"
 #include "session/keyScript.h"
 #include "session/replay.h"
 #include "headless/session.h"
@@ -13,8 +14,6 @@ struct Options {
     static constexpr long long defaultFrames = 10000;
     // The C library's own seed when srand is never called.
     static constexpr unsigned int defaultSeed = 1;
-    // About four days of the window's play.
-    static constexpr long long defaultMaxFrames = 10000000;
 
     long long frames = defaultFrames;
     bool framesGiven = false;

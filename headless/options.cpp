@@ -45,33 +45,24 @@ void declare(CLI::App& app, Options& options, long long& seed) {
         app.add_option("--seed", seed, "seed of the random numbers, 0 to 4294967295 (default 1)")
             ->type_name("S")
             ->check(commandLine::wholeNumber(0, std::numeric_limits<unsigned int>::max()));
-    auto* keys = app.add_option("--keys", options.keysPath,
-                                "key script or replay to play; - reads it from standard input "
-                                "(default: no keys); a replay brings its seed, unless --seed "
-                                "is given")
-                     ->type_name("FILE|-")
-                     ->check(commandLine::fileName(true));
+    auto* keys = commandLine::addFile(app, "--keys", options.keysPath,
+                                      "key script or replay to play; - reads it from standard "
+                                      "input (default: no keys); a replay brings its seed, "
+                                      "unless --seed is given",
+                                      true);
     auto* every = app.add_option("--every", options.every,
                                  "a row every K frames and for the last frame (default 1)")
                       ->type_name("K")
                       ->check(commandLine::wholeNumber(1, maxFrames));
     auto* finalOnly = app.add_flag("--final", options.finalOnly, "only the last frame's row");
-    auto* save = app.add_option("--save-replay", options.saveReplayPath,
-                                "also write the run as a replay, to watch it with corvexa "
-                                "--replay FILE")
-                     ->type_name("FILE")
-                     ->check(commandLine::fileName());
-    auto* verify = app.add_option("--verify", options.verifyPath,
-                                  "play a replay to its end and check the world at each of its "
-                                  "checks: exit status 0 when it matches, 1 when it differs, 2 "
-                                  "for a file that is not a replay")
-                       ->type_name("FILE")
-                       ->check(commandLine::fileName());
-    app.add_option("--max-frames", options.maxFrames,
-                   "the most frames a key script or replay may ask for (default 10000000, "
-                   "about four days of play); one that needs more is refused before it runs")
-        ->type_name("N")
-        ->check(commandLine::wholeNumber(1, maxFrames));
+    auto* save = commandLine::addFile(app, "--save-replay", options.saveReplayPath,
+                                      "also write the run as a replay, to watch it with corvexa "
+                                      "--replay FILE");
+    auto* verify = commandLine::addFile(app, "--verify", options.verifyPath,
+                                        "play a replay to its end and check the world at each of "
+                                        "its checks: exit status 0 when it matches, 1 when it "
+                                        "differs, 2 for a file that is not a replay");
+    commandLine::addMaxFrames(app, options.maxFrames);
     auto* accuracy = app.add_flag("--accuracy", options.accuracy,
                                   "instead of a run, each satellite kind flown alone for one "
                                   "orbit under the game's step and under velocity Verlet, at "

@@ -1,6 +1,7 @@
 #include "session/commandLine.h"
 
 #include "session/input.h"
+#include "session/keyScript.h"
 
 #include <limits>
 #include <memory>
@@ -92,6 +93,24 @@ CLI::Validator fileName(bool standardInput) {
             return std::string();
         },
         "", "file name");
+}
+
+CLI::Option* addFile(CLI::App& app, const std::string& name, std::string& path,
+                     const std::string& help, bool standardInput) {
+    return app.add_option(name, path, help)
+        ->type_name(standardInput ? "FILE|-" : "FILE")
+        ->check(fileName(standardInput));
+}
+
+CLI::Option* addMaxFrames(CLI::App& app, long long& limit) {
+    return app
+        .add_option("--max-frames", limit,
+                    "the most frames a replay may ask for (default " +
+                        std::to_string(defaultMaxFrames) +
+                        ", about four days of play); one that needs more is refused before "
+                        "it runs")
+        ->type_name("N")
+        ->check(wholeNumber(1, ::maxFrames));
 }
 
 Request parse(CLI::App& app, const std::vector<std::string>& arguments) {

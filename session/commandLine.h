@@ -21,6 +21,12 @@ CLI::Validator wholeNumber(long long min, long long max);
 // input may be allowed as "-".
 CLI::Validator fileName(bool standardInput = false);
 
+// An option that names a file, as both programs declare them.
+CLI::Option* addFile(CLI::App& app, const std::string& name, std::string& path,
+                     const std::string& help, bool standardInput = false);
+// --max-frames, the same in both programs: what replays and key scripts may ask for.
+CLI::Option* addMaxFrames(CLI::App& app, long long& limit);
+
 // Parses the arguments after the program's name. Throws InputError with the parser's message.
 Request parse(CLI::App& app, const std::vector<std::string>& arguments);
 

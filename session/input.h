@@ -33,6 +33,8 @@ unsigned long long parseWholeNumber(const std::string& text, unsigned long long 
 // reading, so that no file can make a program hold more than a few times this much.
 inline constexpr std::size_t maxLineLength = 4096;          // bytes, without the line end
 inline constexpr std::size_t maxTextSize = 4 * 1024 * 1024; // bytes: many hours of play
+// The frames a replay may ask for unless told otherwise: about four days of the window's play.
+inline constexpr long long defaultMaxFrames = 10000000;
 
 // Opens a file of text from outside to read. Throws InputError naming it when it cannot be
 // read, a folder included.

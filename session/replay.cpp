@@ -11,6 +11,7 @@
 #include <ostream>
 #include <sstream>
 #include <iterator>
+#include <type_traits>
 
 namespace {
 
@@ -32,31 +33,26 @@ struct Figure {
     void (*read)(const std::string& text, Census& census, const std::string& where);
 };
 
+// A figure that counts, written and read as a whole number.
+template <auto member> Figure count(const char* name) {
+    return {name, [](const Census& c) { return std::to_string(c.*member); },
+            [](const std::string& t, Census& c, const std::string& w) {
+                using Count = std::remove_reference_t<decltype(c.*member)>;
+                c.*member = static_cast<Count>(readCount(t, w));
+            }};
+}
+
 const Figure figures[] = {
-    {"satellites", [](const Census& c) { return std::to_string(c.satellites); },
-     [](const std::string& t, Census& c, const std::string& w) {
-         c.satellites = static_cast<int>(readCount(t, w));
-     }},
-    {"parts", [](const Census& c) { return std::to_string(c.parts); },
-     [](const std::string& t, Census& c, const std::string& w) {
-         c.parts = static_cast<int>(readCount(t, w));
-     }},
-    {"fragments", [](const Census& c) { return std::to_string(c.fragments); },
-     [](const std::string& t, Census& c, const std::string& w) {
-         c.fragments = static_cast<int>(readCount(t, w));
-     }},
-    {"bullets", [](const Census& c) { return std::to_string(c.bullets); },
-     [](const std::string& t, Census& c, const std::string& w) {
-         c.bullets = static_cast<int>(readCount(t, w));
-     }},
+    count<&Census::satellites>("satellites"),
+    count<&Census::parts>("parts"),
+    count<&Census::fragments>("fragments"),
+    count<&Census::bullets>("bullets"),
     {"ship", [](const Census& c) { return std::string(c.shipAlive ? "1" : "0"); },
      [](const std::string& t, Census& c, const std::string& w) {
          c.shipAlive = readCount(t, w) != 0;
      }},
-    {"created", [](const Census& c) { return std::to_string(c.created); },
-     [](const std::string& t, Census& c, const std::string& w) { c.created = readCount(t, w); }},
-    {"breakups", [](const Census& c) { return std::to_string(c.breakUps); },
-     [](const std::string& t, Census& c, const std::string& w) { c.breakUps = readCount(t, w); }},
+    count<&Census::created>("created"),
+    count<&Census::breakUps>("breakups"),
     {"energy", [](const Census& c) { return energyText(c.energy); },
      [](const std::string& t, Census& c, const std::string& w) {
          char* endOfNumber = nullptr;

@@ -44,21 +44,13 @@ void declare(CLI::App& app, WindowOptions& options, std::string& recordPath,
     // Only its place as the first argument counts; elsewhere it changes nothing.
     app.add_flag("--test", "print the self-check report and end; only as the first argument, "
                            "spelt exactly so");
-    auto* record = app.add_option("--record", recordPath,
-                                  "play as usual and write the session to FILE as a replay")
-                       ->type_name("FILE")
-                       ->check(commandLine::fileName());
-    auto* replay = app.add_option("--replay", replayPath,
-                                  "show a recorded session, keys ignored; at its end say "
-                                  "whether the world came out the same, and run on with no key "
-                                  "held")
-                       ->type_name("FILE")
-                       ->check(commandLine::fileName());
-    app.add_option("--max-frames", options.maxFrames,
-                   "the most frames a replay may ask for (default 10000000, about four days); "
-                   "one that needs more is refused before the window opens")
-        ->type_name("N")
-        ->check(commandLine::wholeNumber(1, 2147483647));
+    auto* record = commandLine::addFile(app, "--record", recordPath,
+                                        "play as usual and write the session to FILE as a replay");
+    auto* replay = commandLine::addFile(app, "--replay", replayPath,
+                                        "show a recorded session, keys ignored; at its end say "
+                                        "whether the world came out the same, and run on with no "
+                                        "key held");
+    commandLine::addMaxFrames(app, options.maxFrames);
     app.add_flag("--explore", options.explore,
                  "the window with the explore keys: P pauses, . steps, - and + change the "
                  "speed, H shows the figures, T the orbit trails, R builds a new world");

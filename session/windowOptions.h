@@ -1,13 +1,13 @@
 #pragma once
 
+#include "session/input.h"
+
 #include <string>
 #include <vector>
 
 // What the window program's command line asks for. Arguments that are not its own go to the
 // window toolkit, as they always have (-geometry, --TEST, --tests).
 struct WindowOptions {
-    static constexpr long long defaultMaxFrames = 10000000; // about four days of play
-
     enum class Mode { play, record, replay, help, version };
     Mode mode = Mode::play;
     std::string path; // the replay to write or to read

@@ -6,7 +6,6 @@
 #include "session/input.h"
 #include "session/keyScript.h"
 #include "session/replay.h"
-#include "session/windowOptions.h"
 #include "support/glRecorder.h"
 
 #include <cstddef>
@@ -25,7 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::istringstream in(text);
         const Replay replay = Replay::parse(in, "fuzz");
         // Longer replays would spend the run's time on frames, not on the parser.
-        replay.checkLength(WindowOptions::defaultMaxFrames, "--max-frames");
+        replay.checkLength(defaultMaxFrames, "--max-frames");
         if (replay.getLastFrame() <= 50) {
             glrec::reset();
             glrec::setRecording(false);
