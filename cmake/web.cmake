@@ -35,9 +35,11 @@ function(corvexa_web_targets)
     # and hand it the replay to show through its file system.
     target_link_options(corvexa PRIVATE -sEXPORTED_FUNCTIONS=_main,_corvexa_replay_text
                         -sEXPORTED_RUNTIME_METHODS=ccall,FS)
-    foreach(file index.html page.js page.css replay.js manifest.webmanifest service-worker.js)
+    foreach(file page.js page.css replay.js manifest.webmanifest service-worker.js)
         configure_file(${corvexa_web_page}/${file} ${corvexa_site}/${file} COPYONLY)
     endforeach()
+    # The page's footer names the project's version.
+    configure_file(${corvexa_web_page}/index.html ${corvexa_site}/index.html @ONLY)
 
     # The favicon and the app icons: the program's own Earth, from the icon drawer run under
     # node. The drawer stores its pixels uncompressed; the page's copies are deflated.
@@ -92,6 +94,7 @@ function(corvexa_web_targets)
     corvexa_set_warnings(corvexa_crowded)
     # Its page is the program's, without the icons and the manifest.
     file(READ ${corvexa_web_page}/index.html page)
+    string(CONFIGURE "${page}" page @ONLY)
     foreach(file page.css page.js replay.js)
         string(REPLACE "\"${file}\"" "\"../site/${file}\"" page "${page}")
     endforeach()

@@ -21,7 +21,8 @@ file_list() {
     (cd "$1" && find . \( -type f -o -type l \) | sed 's|^\./||' | sort)
 }
 
-# Lintian refuses errors and warnings alike; its informational tags are listed in the README.
+# Lintian refuses errors and warnings alike; its informational tags are listed in
+# docs/platforms.md.
 lintian --fail-on error,warning "$deb" >"$work/out" 2>&1 || fail "lintian: $(cat "$work/out")"
 control=$(dpkg-deb --field "$deb" Package Section Depends)
 echo "$control" | grep -qx 'Section: games' || fail "not in section games"
@@ -68,6 +69,13 @@ for page in corvexa corvexa-headless; do
         grep -q "^$section" "$work/out" || fail "$page(6) has no $section"
     done
 done
+
+# One version: the package's, its changelog's newest entry's and the one each program prints.
+version=$(dpkg-deb --field "$deb" Version)
+logged=$(gzip -dc "$usr/share/doc/corvexa/changelog.gz" | sed -n '1s/^corvexa (\([^)]*\)).*/\1/p')
+[ "$logged" = "$version" ] && [ "$("$usr/games/corvexa" --version)" = "corvexa $version" ] &&
+    [ "$("$usr/games/corvexa-headless" --version)" = "corvexa-headless $version" ] ||
+    fail "version $version is not the changelog's ($logged) or a program's"
 
 # The installed programs run from where they were put, with the system's own libraries.
 env -u DISPLAY "$top/tests/e2e/report_test.sh" "$usr/games/corvexa" \

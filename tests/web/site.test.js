@@ -66,8 +66,10 @@ test('the folder to publish: the page, installable, nothing of the build, within
     assert.ok(raw <= 600 * 1024, `${raw} bytes`);
     assert.ok(gzipped <= 200 * 1024, `${gzipped} bytes gzipped`);
 
-    // The page names its manifest and favicon; the manifest its app icons.
+    // The page names its manifest and favicon; the manifest its app icons. Its footer names the
+    // project's version.
     const page = fs.readFileSync(path.join(siteDir, 'index.html'), 'utf8');
+    assert.match(page, new RegExp(`<footer class="about">Corvexa ${process.env.CORVEXA_VERSION}<`));
     const linked = (rel) => page.match(new RegExp(`<link rel="${rel}" href="([^"]+)"`))[1];
     assert.equal(pngSize(linked('icon')), '32x32');
     const manifest = JSON.parse(fs.readFileSync(path.join(siteDir, linked('manifest')), 'utf8'));

@@ -119,6 +119,9 @@ sed 's/$/\r/' "$expected_report" >"$work/report"
 wine "$installed\\corvexa.exe" --test >"$work/stdout" 2>>"$work/stderr" ||
     fail "the installed corvexa.exe --test failed"
 cmp -s "$work/stdout" "$work/report" || fail "the report differs: $(od -c "$work/stdout" | head)"
+# The version it prints is the one Apps & features shows.
+printed=$(wine "$installed\\corvexa.exe" --version 2>>"$work/stderr" | tr -d '\r')
+[ "$printed" = "corvexa $version" ] || fail "the installed corvexa.exe --version says: $printed"
 # The headless runner with the installed key script, as the README.txt shows it.
 wine "$installed\\corvexa-headless.exe" --keys "$installed\\cascade.keys" --frames 1000 --final \
     2>>"$work/stderr" | tr -d '\r' >"$work/final"

@@ -3,7 +3,7 @@
 # Earth icon first, under the name freeglut gives its windows, in the four sizes of the drawn
 # icon file, and the version details.
 #   resources_test.sh VERSION COMPANY ICON CORVEXA CORVEXA_HEADLESS
-# VERSION is the project's (1.0.0), COMPANY the version details' company, ICON the drawn .ico.
+# VERSION is the project's, COMPANY the version details' company, ICON the drawn .ico.
 set -eu
 version=$1
 company=$2
