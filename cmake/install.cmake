@@ -68,8 +68,10 @@ install(TARGETS corvexa corvexa-headless RUNTIME DESTINATION ${corvexa_bindir})
 install(PROGRAMS tools/plot-cascade DESTINATION ${CMAKE_INSTALL_DATADIR}/corvexa)
 install(FILES headless/cascade.keys DESTINATION ${CMAKE_INSTALL_DATADIR}/corvexa)
 
-install(FILES README.md ${corvexa_changelog} DESTINATION ${CMAKE_INSTALL_DOCDIR})
-install(FILES docs/screenshot.png docs/cascade.png DESTINATION ${CMAKE_INSTALL_DOCDIR}/docs)
+# The README's links lead to the guides and their pictures beside it.
+install(FILES README.md CHANGELOG.md CONTRIBUTING.md ${corvexa_changelog}
+        DESTINATION ${CMAKE_INSTALL_DOCDIR})
+install(DIRECTORY docs DESTINATION ${CMAKE_INSTALL_DOCDIR})
 install(FILES LICENSE DESTINATION ${CMAKE_INSTALL_DOCDIR} RENAME copyright)
 
 install(FILES ${corvexa_man_pages} DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
