@@ -108,9 +108,12 @@ void handOver(const Toolkit& t, const ToolkitKey& key, bool down) {
     }
 }
 
+// The keys that would scroll the page under the canvas.
+bool scrolls(const ToolkitKey& key) { return key.special != 0 || key.character == ' '; }
+
 // A key pressed with Ctrl, Alt or Meta is the browser's (Alt and the left arrow go back), but
-// every release reaches the program, so that no key stays held. The keys handed over are kept
-// from the page, so that the arrows and space do not scroll it.
+// every release reaches the program, so that no key stays held. The keys that scroll are kept
+// from the page; the others, which do nothing there, are left to it.
 EM_BOOL onKey(int eventType, const EmscriptenKeyboardEvent* event, void* /*userData*/) {
     const Toolkit& t = toolkit();
     const bool down = eventType == EMSCRIPTEN_EVENT_KEYDOWN;
@@ -125,7 +128,7 @@ EM_BOOL onKey(int eventType, const EmscriptenKeyboardEvent* event, void* /*userD
         const ToolkitKey key = pHeld->key;
         held.erase(pHeld);
         handOver(t, key, false);
-        return EM_TRUE;
+        return scrolls(key) ? EM_TRUE : EM_FALSE;
     }
     const ToolkitKey key = toolkitKey(*event);
     const bool modified = event->ctrlKey || event->altKey || event->metaKey;
@@ -138,10 +141,10 @@ EM_BOOL onKey(int eventType, const EmscriptenKeyboardEvent* event, void* /*userD
         entry.key = key;
         held.push_back(entry);
     } else if (t.ignoreRepeat) {
-        return EM_TRUE;
+        return scrolls(key) ? EM_TRUE : EM_FALSE;
     }
     handOver(t, key, true);
-    return EM_TRUE;
+    return scrolls(key) ? EM_TRUE : EM_FALSE;
 }
 
 // The canvas hears no release once it has lost the focus: every key still down is let go.
