@@ -35,6 +35,13 @@ function(corvexa_web_targets)
     # and hand it the replay to show through its file system.
     target_link_options(corvexa PRIVATE -sEXPORTED_FUNCTIONS=_main,_corvexa_replay_text
                         -sEXPORTED_RUNTIME_METHODS=ccall,FS)
+    # A replay the program refuses is an exception that main catches, then status 2, which the
+    # page hears (web/replay.js); uncaught, the program would end with no word of why. Only main
+    # catches: the page's arguments are its own, so the option parser's catches in the session
+    # library are not needed here, and compiled in they would cost 22 KB gzipped, the C++
+    # library built to catch 6 KB more. The browser's own exceptions (-fwasm-exceptions) would
+    # unwind main, whose session the frames use, when its loop hands the thread to the page.
+    target_compile_options(corvexa PRIVATE -fexceptions)
     foreach(file page.js page.css replay.js manifest.webmanifest service-worker.js)
         configure_file(${corvexa_web_page}/${file} ${corvexa_site}/${file} COPYONLY)
     endforeach()

@@ -25,6 +25,7 @@
         print: print,
         // What goes wrong shows in the report too.
         printErr: function (text) {
+            window.corvexaErrorLine(text);
             console.error(text);
             report.textContent += text + '\n';
         },

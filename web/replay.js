@@ -1,15 +1,45 @@
 // The page's replays: every session is recorded; "Save replay" downloads it, "Copy link" puts it,
-// compressed, into the address's fragment (#replay=...), and a link or a file opened with
-// "Open replay" plays it in the canvas, the page saying at its end whether the world came out
-// the same. Loaded before the program, which it hands its arguments and the replay's file.
+// compressed, into a link (#replay=...), and a link or a file opened with "Open replay" plays it
+// in the canvas, the page saying at its end whether the world came out the same. Whatever a link
+// or a file holds, the page ends up playing: what cannot be shown is said under the picture and a
+// new game starts. Loaded before the program, which it hands its arguments and the replay's file.
 (function () {
-    var replayPath = '/shown.replay';
+    'use strict';
+    // Relative to the program's folder, so that its messages name the link, not a path.
+    var replayPath = 'link.replay';
     var recordPath = '/session.replay';
     var prefix = '#replay=';
+    // The most a replay may hold, as the programs read it (maxTextSize in session/input.h).
+    var maxTextSize = 4 * 1024 * 1024;
+    // Chromium opens no longer address, so a longer link was made by no page: it is refused
+    // before it is decoded.
+    var maxLinkLength = 2 * 1024 * 1024;
+    // Deflate makes at most about a thousand bytes of one, and the inflater makes all it can of
+    // what it is given before it is read: fed this much at a time, it holds at most a few MiB.
+    var inflateStep = 4096;
+
+    var programArguments = [];
+    var lastError = '';
+
+    // What a link or a file holds that cannot be played, said as the programs say it.
+    function Refusal(message) {
+        this.message = message;
+    }
+
+    function status(text, problem) {
+        var element = document.getElementById('replay-status');
+        element.textContent = text;
+        element.classList.toggle('problem', !!problem);
+    }
+
+    function refused(reason, newGame) {
+        var after = newGame ? ' A new game has started.' : '';
+        status('This replay cannot be played: ' + reason + '.' + after, true);
+    }
 
     // The fragment's text: the replay deflated, in base64 with the URL's alphabet.
-    async function pack(text) {
-        var stream = new Blob([text]).stream().pipeThrough(new CompressionStream('deflate-raw'));
+    async function pack(data) {
+        var stream = new Blob([data]).stream().pipeThrough(new CompressionStream('deflate-raw'));
         var bytes = new Uint8Array(await new Response(stream).arrayBuffer());
         var binary = '';
         for (var i = 0; i < bytes.length; i += 0x8000) {
@@ -18,18 +48,83 @@
         return btoa(binary).replace(/\+/g, '-').replace(/\//g, '_').replace(/=+$/, '');
     }
 
+    // The replay's bytes as they were, a byte-order mark and line ends included: the program
+    // reads them as it reads a file.
     async function unpack(packed) {
+        if (packed.length > maxLinkLength) {
+            throw new Refusal('the link is longer than the limit of ' + maxLinkLength +
+                ' characters of an address');
+        }
         var base64 = packed.replace(/-/g, '+').replace(/_/g, '/');
-        var binary = atob(base64 + '==='.slice((base64.length + 3) % 4));
-        var bytes = Uint8Array.from(binary, function (c) {
-            return c.charCodeAt(0);
-        });
-        var stream = new Blob([bytes]).stream().pipeThrough(new DecompressionStream('deflate-raw'));
-        return new Response(stream).text();
+        var binary;
+        try {
+            binary = atob(base64 + '==='.slice((base64.length + 3) % 4));
+        } catch (error) {
+            throw new Refusal('the link is damaged: it is not in base64');
+        }
+        var bytes = new Uint8Array(binary.length);
+        for (var i = 0; i < binary.length; i++) {
+            bytes[i] = binary.charCodeAt(i);
+        }
+        return inflate(bytes);
     }
 
-    function status(text) {
-        document.getElementById('replay-status').textContent = text;
+    // Read as it inflates, and stopped as soon as it passes the bound.
+    async function inflate(bytes) {
+        var inflater = new DecompressionStream('deflate-raw');
+        var writer = inflater.writable.getWriter();
+        var reader = inflater.readable.getReader();
+        var feeding = (async function () {
+            for (var at = 0; at < bytes.length; at += inflateStep) {
+                await writer.write(bytes.subarray(at, at + inflateStep));
+            }
+            await writer.close();
+        })();
+        // Its failure is the reader's too, and said there.
+        feeding.catch(function () {});
+        var chunks = [];
+        var size = 0;
+        try {
+            for (var step = await reader.read(); !step.done; step = await reader.read()) {
+                size += step.value.length;
+                if (size > maxTextSize) {
+                    throw new Refusal(
+                        replayPath + ': longer than the limit of ' + maxTextSize + ' bytes',
+                    );
+                }
+                chunks.push(step.value);
+            }
+            await feeding;
+        } catch (error) {
+            reader.cancel().catch(function () {});
+            throw error instanceof Refusal
+                ? error
+                : new Refusal('the link is damaged: its replay does not inflate');
+        }
+        var text = new Uint8Array(size);
+        chunks.reduce(function (at, chunk) {
+            text.set(chunk, at);
+            return at + chunk.length;
+        }, 0);
+        return text;
+    }
+
+    // The program runs once in a page: a new game is a fresh page, without the fragment. What
+    // was said goes along in the history entry, which a reload keeps, where storage could be
+    // refused or full; a program in the state a bad replay left it in is not kept.
+    function playAfresh(said) {
+        history.replaceState(said ? { said: said } : null, '', location.pathname + location.search);
+        location.reload();
+    }
+
+    // The program ends early only when it refuses its arguments or the replay (status 2), or
+    // when it aborts.
+    function programEnded(reason) {
+        if (programArguments[0] === '--replay') {
+            playAfresh(reason);
+        } else {
+            status('The game stopped: ' + reason + '.', true);
+        }
     }
 
     function replayText() {
@@ -53,23 +148,51 @@
         }, 0);
     }
 
+    // The clipboard's own call needs a secure page; the older command works on any, in a click.
+    async function copyText(text) {
+        try {
+            await navigator.clipboard.writeText(text);
+            return true;
+        } catch (error) {
+            var field = document.createElement('textarea');
+            field.value = text;
+            document.body.appendChild(field);
+            field.select();
+            var copied = document.execCommand('copy');
+            field.remove();
+            return copied;
+        }
+    }
+
+    // The page's own address keeps no fragment, so that a reload starts a new game.
     async function copyLink() {
         var text = replayText();
         if (!text) {
             return;
         }
-        history.replaceState(null, '', prefix + (await pack(text)));
-        try {
-            await navigator.clipboard.writeText(location.href);
+        var link = location.href.split('#')[0] + prefix + (await pack(text));
+        if (link.length > maxLinkLength) {
+            status('This replay is too long for a link; Save replay keeps it as a file.', true);
+        } else if (await copyText(link)) {
             status('The link to this replay is copied.');
-        } catch (error) {
-            status('The link to this replay is in the address bar.');
+        } else {
+            status('The browser would not let the page copy the link; Save replay keeps the ' +
+                'replay as a file.', true);
         }
     }
 
     // A file opened plays as its link would: the page starts again with it in the fragment.
     async function open(file) {
-        var packed = await pack(await file.text());
+        if (file.size > maxTextSize) {
+            refused(file.name + ': longer than the limit of ' + maxTextSize + ' bytes');
+            return;
+        }
+        var packed = await pack(file);
+        if (location.href.split('#')[0].length + prefix.length + packed.length > maxLinkLength) {
+            refused(file.name + ': its link would be longer than the limit of ' + maxLinkLength +
+                ' characters of an address');
+            return;
+        }
         location.hash = prefix + packed;
         location.reload();
     }
@@ -83,30 +206,63 @@
         return false;
     };
 
-    // The program's arguments, once the page knows whether it shows a replay; the page script
-    // sets the other fields of Module.
-    window.corvexaReplayArguments = async function () {
-        if (!location.hash.startsWith(prefix)) {
-            return ['--record', recordPath];
-        }
-        try {
-            var text = await unpack(location.hash.slice(prefix.length));
-            Module.preRun = (Module.preRun || []).concat(function () {
-                FS.writeFile(replayPath, text);
-            });
-            status('Showing a replay: the keys do nothing until it ends.');
-            return ['--replay', replayPath];
-        } catch (error) {
-            status('The link holds no replay this page can read.');
-            return ['--record', recordPath];
+    // The program's last word on standard error, for when it ends.
+    window.corvexaErrorLine = function (text) {
+        if (text.startsWith('corvexa: ')) {
+            lastError = text.slice('corvexa: '.length);
         }
     };
 
+    // The program's arguments, once the page knows whether it shows a replay; the page script
+    // sets the other fields of Module.
+    window.corvexaReplayArguments = async function () {
+        programArguments = await chooseArguments();
+        Module.quit = function (code) {
+            if (code !== 0) {
+                programEnded(lastError || 'the program ended with status ' + code);
+            }
+        };
+        Module.onAbort = function (what) {
+            programEnded('the program stopped (' + what + ')');
+        };
+        return programArguments;
+    };
+
+    async function chooseArguments() {
+        var said = history.state && history.state.said;
+        if (said) {
+            history.replaceState(null, '', location.href);
+            refused(said, true);
+        }
+        if (!location.hash.startsWith(prefix)) {
+            return ['--record', recordPath];
+        }
+        var bytes;
+        try {
+            bytes = await unpack(location.hash.slice(prefix.length));
+        } catch (error) {
+            refused(error instanceof Refusal ? error.message : String(error), true);
+            history.replaceState(null, '', location.pathname + location.search);
+            return ['--record', recordPath];
+        }
+        Module.preRun = (Module.preRun || []).concat(function () {
+            FS.writeFile(replayPath, bytes);
+        });
+        status('Showing a replay: Stop replay gives the keys back.');
+        document.getElementById('stop-replay').hidden = false;
+        return ['--replay', replayPath];
+    }
+
     document.getElementById('save-replay').addEventListener('click', save);
     document.getElementById('copy-link').addEventListener('click', copyLink);
+    document.getElementById('stop-replay').addEventListener('click', function () {
+        playAfresh(null);
+    });
     document.getElementById('open-replay').addEventListener('change', function (event) {
-        if (event.target.files.length > 0) {
-            open(event.target.files[0]);
+        var files = event.target.files;
+        if (files.length > 0) {
+            open(files[0]);
         }
+        event.target.value = '';
     });
 })();

@@ -9,6 +9,7 @@ const fs = require('fs');
 const os = require('os');
 const path = require('path');
 const { repository, buildDir, siteAndBrowser } = require('./browser.js');
+const { replayLink } = require('./scene.js');
 
 const replays = path.join(repository, 'tests/replays');
 const site = siteAndBrowser();
@@ -25,25 +26,11 @@ async function waitForVerdict(page) {
     return statusOf(page);
 }
 
-// The link the page itself makes for a replay's text.
-async function linkFor(page, text) {
-    const fragment = await page.evaluate(async (replay) => {
-        const stream = new Blob([replay]).stream().pipeThrough(new CompressionStream('deflate-raw'));
-        const bytes = new Uint8Array(await new Response(stream).arrayBuffer());
-        let binary = '';
-        bytes.forEach((byte) => {
-            binary += String.fromCharCode(byte);
-        });
-        return btoa(binary).replace(/\+/g, '-').replace(/\//g, '_').replace(/=+$/, '');
-    }, text);
-    return `${site.server.url}#replay=${fragment}`;
-}
-
 test('replays from the window and from a script play to "replay matches" by link and by file', async () => {
     const page = await site.browser.newPage();
     await page.goto(site.server.url);
     const windowReplay = fs.readFileSync(path.join(replays, 'window.replay'), 'utf8');
-    await page.goto(await linkFor(page, windowReplay));
+    await page.goto(replayLink(site.server.url, windowReplay));
     await page.reload();
     assert.equal(await waitForVerdict(page), 'replay matches');
 
@@ -99,7 +86,7 @@ test('a session played in the page is saved by its button, verifies, and its lin
     assert.equal(verdict, 'replay matches\n');
     fs.rmSync(downloads, { recursive: true, force: true });
 
-    await page.goto(await linkFor(page, text));
+    await page.goto(replayLink(site.server.url, text));
     await page.reload();
     assert.equal(await waitForVerdict(page), 'replay matches');
     await page.close();

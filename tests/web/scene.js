@@ -26,6 +26,11 @@ async function liveBullets(page) {
     return Number(/ bullets=(\d+) /.exec(replay.trimEnd().split('\n').pop())[1]);
 }
 
+// The link the page makes for a replay: deflated, in base64 with the URL's alphabet.
+function replayLink(base, replay) {
+    return `${base}#replay=${require('zlib').deflateRawSync(replay).toString('base64url')}`;
+}
+
 function framesReach(page, count) {
     return page.waitForFunction((n) => window.corvexa.frames >= n, {}, count);
 }
@@ -188,4 +193,4 @@ async function touch(page, type, fingers) {
     await touchSessions.get(page).send('Input.dispatchTouchEvent', { type, touchPoints: points });
 }
 
-module.exports = { liveBullets, open, framesReach, waitFrames, nextPicture, touch };
+module.exports = { liveBullets, open, replayLink, framesReach, waitFrames, nextPicture, touch };
