@@ -63,7 +63,9 @@ test('the folder to publish: the page, installable, nothing of the build, within
         raw += data.length;
         gzipped += zlib.gzipSync(data, { level: 9 }).length;
     }
-    assert.ok(raw <= 600 * 1024, `${raw} bytes`);
+    // What a user waits for is the gzipped size; the raw one grew by 20 KB with CLI11's option
+    // parser, which reports its errors by exceptions it catches.
+    assert.ok(raw <= 640 * 1024, `${raw} bytes`);
     assert.ok(gzipped <= 200 * 1024, `${gzipped} bytes gzipped`);
 
     // The page names its manifest and favicon; the manifest its app icons. Its footer names the
