@@ -28,8 +28,6 @@ set(CORVEXA_SCREENSHOT_URL "https://corvexa.example.org/screenshot.png"
 set(corvexa_package_dir ${PROJECT_SOURCE_DIR}/packaging/debian)
 set(corvexa_staged_dir ${PROJECT_BINARY_DIR}/package)
 
-add_subdirectory(packaging/icon)
-
 # The version comes from the project, so the pages and the metainfo never disagree with it.
 configure_file(${corvexa_package_dir}/corvexa.metainfo.xml.in
                ${corvexa_staged_dir}/org.corvexa.corvexa.metainfo.xml @ONLY)

@@ -3,9 +3,6 @@
 # files: both programs, a short text on running them, the key script and the licences of
 # Corvexa and freeglut. `cpack -G ZIP` or `cpack -G NSIS` makes one of them.
 
-# The icon of the programs' resources and of the installer.
-add_subdirectory(packaging/icon)
-
 # freeglut's build installed its licence beside its package config (tools/windows/freeglut.sh).
 get_filename_component(corvexa_freeglut_prefix ${FreeGLUT_DIR}/../../.. ABSOLUTE)
 set(corvexa_freeglut_licence ${corvexa_freeglut_prefix}/share/doc/freeglut/COPYING)

@@ -25,8 +25,10 @@ set(CORVEXA_MAINTAINER "The Corvexa developers <corvexa@example.org>"
 string(REGEX REPLACE " *<.*>$" "" corvexa_windows_company "${CORVEXA_MAINTAINER}")
 # The first line of the licence: "Copyright (c) YEAR The Corvexa developers".
 file(STRINGS ${PROJECT_SOURCE_DIR}/LICENSE corvexa_windows_copyright LIMIT_COUNT 1)
-# Drawn by the icon drawer (packaging/icon) for the resources and the installer.
+# Drawn by the icon drawer (packaging/icon): the icon of the resources and the installer, and
+# the picture of the installer's welcome and finish pages.
 set(corvexa_windows_icon ${PROJECT_BINARY_DIR}/icon/corvexa.ico)
+set(corvexa_installer_picture ${PROJECT_BINARY_DIR}/icon/installer.bmp)
 
 # corvexa_windows_resources(TARGET DESCRIPTION): the icon and the version details of the
 # program TARGET, from packaging/windows/program.rc.in; DESCRIPTION is the file's description

@@ -1,14 +1,13 @@
 #include "packaging/icon/iconImage.h"
 
 #include <algorithm>
-#include <array>
-#include <cassert>
 #include <cmath>
 #include <cstddef>
-#include <cstdint>
 #include <cstdio>
-#include <iomanip>
 #include <sstream>
+#include <stdexcept>
+
+#include <png.h>
 
 namespace {
 
@@ -97,173 +96,26 @@ Picture rasterise(const std::vector<Quad>& quads, double half, int size, int sam
     return picture;
 }
 
-namespace {
-
-std::uint32_t crc32(const std::string& bytes) {
-    static const std::array<std::uint32_t, 256> table = [] {
-        std::array<std::uint32_t, 256> t{};
-        for (std::uint32_t n = 0; n < 256; ++n) {
-            std::uint32_t c = n;
-            for (int k = 0; k < 8; ++k) {
-                c = (c & 1U) != 0 ? 0xEDB88320U ^ (c >> 1) : c >> 1;
-            }
-            t[n] = c;
-        }
-        return t;
-    }();
-    std::uint32_t c = 0xFFFFFFFFU;
-    for (const char byte : bytes) {
-        c = table[(c ^ static_cast<unsigned char>(byte)) & 0xFFU] ^ (c >> 8);
-    }
-    return c ^ 0xFFFFFFFFU;
-}
-
-std::uint32_t adler32(const std::string& bytes) {
-    std::uint32_t a = 1;
-    std::uint32_t b = 0;
-    for (const char byte : bytes) {
-        a = (a + static_cast<unsigned char>(byte)) % 65521U;
-        b = (b + a) % 65521U;
-    }
-    return (b << 16) | a;
-}
-
-void putBigEndian(std::string& out, std::uint32_t value) {
-    for (int shift = 24; shift >= 0; shift -= 8) {
-        out += static_cast<char>((value >> shift) & 0xFFU);
-    }
-}
-
-void putChunk(std::string& out, const char* type, const std::string& data) {
-    putBigEndian(out, static_cast<std::uint32_t>(data.size()));
-    const std::string typed = type + data;
-    out += typed;
-    putBigEndian(out, crc32(typed));
-}
-
-// A zlib stream of stored blocks, each at most 65535 bytes.
-std::string storedZlib(const std::string& data) {
-    constexpr std::size_t blockLimit = 65535;
-    std::string out = "\x78\x01";
-    std::size_t offset = 0;
-    do {
-        const std::size_t length = std::min(blockLimit, data.size() - offset);
-        const bool last = offset + length == data.size();
-        out += static_cast<char>(last ? 1 : 0);
-        const auto len = static_cast<std::uint16_t>(length);
-        const auto nlen = static_cast<std::uint16_t>(~len);
-        out += {static_cast<char>(len & 0xFFU), static_cast<char>(len >> 8),
-                static_cast<char>(nlen & 0xFFU), static_cast<char>(nlen >> 8)};
-        out.append(data, offset, length);
-        offset += length;
-    } while (offset < data.size());
-    putBigEndian(out, adler32(data));
-    return out;
-}
-
-} // namespace
-
 std::string encodePng(const Picture& picture) {
-    std::string header;
-    putBigEndian(header, static_cast<std::uint32_t>(picture.size));
-    putBigEndian(header, static_cast<std::uint32_t>(picture.size));
-    // 8 bits a component, RGBA, deflate, adaptive filters, no interlace.
-    header += {8, 6, 0, 0, 0};
-
-    // Every row starts with filter type 0: the bytes as they are.
-    std::string rows;
-    const std::size_t rowBytes = static_cast<std::size_t>(picture.size) * 4;
-    for (std::size_t offset = 0; offset < picture.rgba.size(); offset += rowBytes) {
-        rows += '\0';
-        rows.append(picture.rgba.begin() + static_cast<std::ptrdiff_t>(offset),
-                    picture.rgba.begin() + static_cast<std::ptrdiff_t>(offset + rowBytes));
-    }
-
-    std::string png = "\x89PNG\r\n\x1a\n";
-    putChunk(png, "IHDR", header);
-    putChunk(png, "IDAT", storedZlib(rows));
-    putChunk(png, "IEND", "");
-    return png;
-}
-
-namespace {
-
-void putLittleEndian(std::string& out, std::uint32_t value, int bytes) {
-    for (int i = 0; i < bytes; ++i) {
-        out += static_cast<char>((value >> (8 * i)) & 0xFFU);
-    }
-}
-
-// A pixel less than half covered is left out of the mask.
-constexpr unsigned char maskedBelowAlpha = 128;
-
-// A bitmap as an icon holds it: the header of a bitmap twice the picture's height, for the
-// colours and then the mask, each from the bottom row up; colours as BGRA, mask rows padded to
-// 32 bits, a set bit where the picture is clear.
-std::string iconBitmap(const Picture& picture) {
-    const auto size = static_cast<std::uint32_t>(picture.size);
-    const std::uint32_t maskRowBytes = (size + 31) / 32 * 4;
-    std::string out;
-    putLittleEndian(out, 40, 4); // the header's own size
-    putLittleEndian(out, size, 4);
-    putLittleEndian(out, 2 * size, 4);
-    putLittleEndian(out, 1, 2);  // planes
-    putLittleEndian(out, 32, 2); // bits a pixel
-    putLittleEndian(out, 0, 4);  // uncompressed
-    putLittleEndian(out, size * size * 4 + maskRowBytes * size, 4);
-    out.append(16, '\0'); // no resolution, no palette
-
-    for (int y = picture.size - 1; y >= 0; --y) {
-        for (int x = 0; x < picture.size; ++x) {
-            const unsigned char* p =
-                &picture.rgba[(static_cast<std::size_t>(y) * picture.size + x) * 4];
-            out += {static_cast<char>(p[2]), static_cast<char>(p[1]), static_cast<char>(p[0]),
-                    static_cast<char>(p[3])};
+    png_image image{};
+    image.version = PNG_IMAGE_VERSION;
+    image.width = static_cast<png_uint_32>(picture.size);
+    image.height = static_cast<png_uint_32>(picture.size);
+    image.format = PNG_FORMAT_RGBA;
+    // Asked first for the size it needs, then to write into that much.
+    png_alloc_size_t bytes = 0;
+    std::string png;
+    if (png_image_write_get_memory_size(image, bytes, 0, picture.rgba.data(), 0, nullptr) != 0) {
+        png.resize(bytes);
+        if (png_image_write_to_memory(&image, png.data(), &bytes, 0, picture.rgba.data(), 0,
+                                      nullptr) != 0) {
+            png.resize(bytes);
+            return png;
         }
     }
-    for (int y = picture.size - 1; y >= 0; --y) {
-        std::string row(maskRowBytes, '\0');
-        for (int x = 0; x < picture.size; ++x) {
-            if (picture.rgba[(static_cast<std::size_t>(y) * picture.size + x) * 4 + 3] <
-                maskedBelowAlpha) {
-                row[static_cast<std::size_t>(x) / 8] |= static_cast<char>(0x80U >> (x % 8));
-            }
-        }
-        out += row;
-    }
-    return out;
-}
-
-} // namespace
-
-std::string encodeIco(const std::vector<Picture>& pictures) {
-    constexpr int pngSize = 256;
-    constexpr std::uint32_t directoryEntryBytes = 16;
-    std::vector<std::string> images;
-    for (const Picture& picture : pictures) {
-        assert(picture.size > 0 && picture.size <= pngSize);
-        images.push_back(picture.size == pngSize ? encodePng(picture) : iconBitmap(picture));
-    }
-
-    std::string ico;
-    putLittleEndian(ico, 0, 2);
-    putLittleEndian(ico, 1, 2); // an icon, not a cursor
-    putLittleEndian(ico, static_cast<std::uint32_t>(images.size()), 2);
-    auto offset = static_cast<std::uint32_t>(6 + directoryEntryBytes * images.size());
-    for (std::size_t i = 0; i < images.size(); ++i) {
-        // A byte each for the width and the height, where 0 stands for 256.
-        const auto side = static_cast<char>(pictures[i].size % pngSize);
-        ico += {side, side, '\0', '\0'}; // no palette, a reserved byte
-        putLittleEndian(ico, 1, 2);
-        putLittleEndian(ico, 32, 2);
-        putLittleEndian(ico, static_cast<std::uint32_t>(images[i].size()), 4);
-        putLittleEndian(ico, offset, 4);
-        offset += static_cast<std::uint32_t>(images[i].size());
-    }
-    for (const std::string& image : images) {
-        ico += image;
-    }
-    return ico;
+    const std::string message = image.message;
+    png_image_free(&image);
+    throw std::runtime_error("libpng: " + message);
 }
 
 namespace {

@@ -19,14 +19,9 @@ struct Picture {
 // share of points that some quad covers, the colour the mean over those points.
 Picture rasterise(const std::vector<glcapture::Quad>& quads, double half, int size, int samples);
 
-// A PNG file of the picture. The pixel data is stored uncompressed, in deflate's stored
-// blocks, which every PNG reader accepts.
+// A PNG file of the picture, deflated by libpng; throws std::runtime_error with libpng's
+// message if it cannot be made.
 std::string encodePng(const Picture& picture);
-
-// A Windows icon file of the pictures, in the order given. Those under 256 pixels are 32-bit
-// bitmaps with the 1-bit mask that screens without alpha use, as every version of Windows reads
-// them; one of 256 pixels is a PNG, the form Windows takes at that size since Vista.
-std::string encodeIco(const std::vector<Picture>& pictures);
 
 // An SVG file drawing the quads at size pixels, with runs of touching same-coloured squares
 // joined into one rectangle.

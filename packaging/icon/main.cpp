@@ -1,12 +1,12 @@
 // Draws Corvexa's icon: the Earth exactly as the program draws it, through the same tables and
-// the same drawing code, rasterised to PNG at 64, 128 and 256 pixels and written as SVG, or
-// rasterised for Windows' icon file.
+// the same drawing code, rasterised to PNG at 64, 128 and 256 pixels and written as SVG. Windows'
+// icon file and the page's icons are made from its PNGs at their own sizes.
 //
 //   corvexa_icon OUTPUT_DIRECTORY   writes corvexa-64.png, corvexa-128.png, corvexa-256.png
 //                                   and corvexa.svg
 //   corvexa_icon OUTPUT_DIRECTORY SIZE...
-//                                   writes corvexa-SIZE.png at each size and corvexa.svg
-//   corvexa_icon --ico FILE         writes FILE, the Windows icon of 16, 32, 48 and 256 pixels
+//                                   writes corvexa-SIZE.png at each size (1 to 1024) and
+//                                   corvexa.svg
 
 #include "packaging/icon/glCapture.h"
 #include "packaging/icon/iconImage.h"
@@ -14,18 +14,17 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 #include <fstream>
 #include <iostream>
 #include <iterator>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 namespace {
 
 constexpr int pngSizes[] = {64, 128, 256};
-// The sizes Windows shows: small and large icons at 100 % and 150 % scale, and its largest.
-constexpr int icoSizes[] = {16, 32, 48, 256};
+constexpr int largestSize = 1024;
 // Points per pixel on each side: enough that the edges of the 1.28 pixel cells of the smallest
 // size blend smoothly.
 constexpr int samplesPerPixel = 8;
@@ -41,21 +40,29 @@ bool writeFile(const std::string& path, const std::string& bytes) {
     return true;
 }
 
+// A size in whole pixels, or 0 for anything else.
+int parseSize(const std::string& text) {
+    if (text.empty() || text.size() > 4 ||
+        !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+        return 0;
+    }
+    const int size = std::stoi(text);
+    return size <= largestSize ? size : 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
-    const bool ico = argc == 3 && std::string(argv[1]) == "--ico";
     std::vector<int> sizes(std::begin(pngSizes), std::end(pngSizes));
-    if (!ico && argc > 2) {
+    if (argc > 2) {
         sizes.clear();
         for (int i = 2; i < argc; ++i) {
-            sizes.push_back(std::atoi(argv[i]));
+            sizes.push_back(parseSize(argv[i]));
         }
     }
-    const bool badSize =
-        std::any_of(sizes.begin(), sizes.end(), [](int size) { return size <= 0; });
-    if (argc < 2 || (!ico && badSize)) {
-        std::cerr << "usage: corvexa_icon OUTPUT_DIRECTORY [SIZE...] | corvexa_icon --ico FILE\n";
+    if (argc < 2 || std::find(sizes.begin(), sizes.end(), 0) != sizes.end()) {
+        std::cerr << "usage: corvexa_icon OUTPUT_DIRECTORY [SIZE...], each size 1 to "
+                  << largestSize << '\n';
         return 2;
     }
 
@@ -76,19 +83,15 @@ int main(int argc, char** argv) {
         }
     }
 
-    if (ico) {
-        std::vector<Picture> pictures;
-        for (const int size : icoSizes) {
-            pictures.push_back(rasterise(quads, half, size, samplesPerPixel));
-        }
-        return writeFile(argv[2], encodeIco(pictures)) ? 0 : 1;
-    }
-
     const std::string directory = argv[1];
     for (const int size : sizes) {
-        const Picture picture = rasterise(quads, half, size, samplesPerPixel);
-        if (!writeFile(directory + "/corvexa-" + std::to_string(size) + ".png",
-                       encodePng(picture))) {
+        const std::string path = directory + "/corvexa-" + std::to_string(size) + ".png";
+        try {
+            if (!writeFile(path, encodePng(rasterise(quads, half, size, samplesPerPixel)))) {
+                return 1;
+            }
+        } catch (const std::runtime_error& error) {
+            std::cerr << "corvexa_icon: cannot make " << path << ": " << error.what() << '\n';
             return 1;
         }
     }

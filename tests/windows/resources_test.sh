@@ -1,7 +1,8 @@
 #!/bin/sh
 # The resources of the Windows programs, read back from the files as Explorer reads them: the
 # Earth icon first, under the name freeglut gives its windows, in the four sizes of the drawn
-# icon file, and the version details.
+# icon file, and the version details. The icon file itself as icotool lists it, its largest
+# image a whole PNG.
 #   resources_test.sh VERSION COMPANY ICON CORVEXA CORVEXA_HEADLESS
 # VERSION is the project's, COMPANY the version details' company, ICON the drawn .ico.
 set -eu
@@ -41,6 +42,20 @@ fixed_versions() { # SIGNATURE PART FILE_HIGH FILE_LOW PRODUCT_HIGH PRODUCT_LOW
 
 [ "$(images "$icon" "$work/drawn")" = "16x16x32 256x256x32 32x32x32 48x48x32 " ] ||
     fail "the drawn icon holds: $(ls "$work/drawn")"
+index=0
+for size in 16 32 48 256; do
+    index=$((index + 1))
+    echo "--icon --index=$index --width=$size --height=$size --bit-depth=32 --palette-size=0"
+done >"$work/listing"
+icotool -l "$icon" | cmp -s - "$work/listing" || fail "icotool lists: $(icotool -l "$icon")"
+# The fourth entry of the directory gives the length and the place of its image.
+# shellcheck disable=SC2046 # two numbers
+set -- $(od -An -v -tu4 -j $((6 + 3 * 16 + 8)) -N 8 "$icon") "$@"
+tail -c +$(($2 + 1)) "$icon" | head -c "$1" >"$work/256.png"
+shift 2
+pngcheck "$work/256.png" >"$work/pngcheck" 2>&1 &&
+    grep -q "(256x256, 32-bit RGB+alpha" "$work/pngcheck" ||
+    fail "the 256-pixel image is not a whole PNG: $(cat "$work/pngcheck")"
 
 for program in "$@"; do
     name=$(basename "$program" .exe)

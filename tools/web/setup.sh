@@ -5,8 +5,9 @@
 # puppeteer-core from npm (tests/web/package.json, installed by tools/web/npm-packages). What
 # this file declares: web_packages, web_build and web_serve, each function taking what it needs
 # as arguments.
+# The icon drawer is built for this machine, with its own compiler and libpng.
 # shellcheck disable=SC2034 # read by tools/setup, which sources this file
-web_packages="cmake make libcli11-dev emscripten googletest chromium python3"
+web_packages="cmake make g++ libcli11-dev libpng-dev emscripten googletest chromium python3"
 
 # web_build JOBS: the page, and the npm packages of its tests and frame-rate script.
 web_build() {

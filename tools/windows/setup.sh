@@ -6,11 +6,12 @@
 # build/windows-wine. What this file declares: windows_packages, windows_dependencies and
 # windows_build, each function taking what it needs as arguments.
 windows_packages="cmake make libcli11-dev g++ dpkg-dev g++-mingw-w64-x86-64-posix wine wine64 googletest"
-# The installer, made by CPack with NSIS.
-windows_packages="$windows_packages nsis"
+# The icon drawer, built for this machine, and what makes the icon file and the installer's
+# picture from its PNGs; the installer, made by CPack with NSIS.
+windows_packages="$windows_packages libpng-dev icoutils imagemagick nsis"
 # The tests: the X client of the window tests, a virtual X server, keys, screen grabs, window
 # properties, and the resources of the programs read back.
-windows_packages="$windows_packages libx11-dev xvfb xauth xdotool imagemagick x11-utils icoutils"
+windows_packages="$windows_packages libx11-dev xvfb xauth xdotool x11-utils pngcheck"
 
 # windows_dependencies: freeglut and GoogleTest built for Windows, once.
 windows_dependencies() {
