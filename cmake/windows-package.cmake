@@ -51,10 +51,15 @@ set(CPACK_STRIP_FILES ON)
 
 # The installer's script is the project's own (packaging/windows/NSIS.template.in): per
 # machine, one Start-menu shortcut, an entry in Apps & features, an older version uninstalled
-# first, and an uninstaller that leaves nothing of Corvexa behind.
+# first, and an uninstaller that leaves nothing of Corvexa behind. Its welcome and finish pages
+# show the Earth drawn by the icon drawer (packaging/icon).
 set(CPACK_MODULE_PATH ${PROJECT_SOURCE_DIR}/packaging/windows)
 set(CPACK_PACKAGE_INSTALL_DIRECTORY Corvexa)
 set(CPACK_RESOURCE_FILE_LICENSE ${corvexa_windows_staged}/licences.txt)
 set(CPACK_NSIS_MUI_ICON ${corvexa_windows_icon})
+set(CPACK_NSIS_CORVEXA_PICTURE ${corvexa_installer_picture})
+# The program's arguments in the Start-menu shortcut, which the finish page starts too; NSIS
+# reads them inside double quotes, where $\" stands for one.
+set(CPACK_NSIS_CORVEXA_SHORTCUT_ARGUMENTS "")
 set(CPACK_NSIS_CORVEXA_COPYRIGHT ${corvexa_windows_copyright})
 include(CPack)

@@ -1,8 +1,9 @@
 #!/bin/sh
 # The installer as a Windows user meets it, in a Wine prefix of its own made afresh: installed
-# silently over an older version, its files, Start-menu shortcut and Apps & features entry, the
-# installed programs' report, headless run and window with the Earth icon, then a silent
-# uninstall that leaves nothing of Corvexa behind.
+# over an older version by taking each page's default button, its finish page starting the
+# program's window with the Earth icon, its files, Start-menu shortcut and Apps & features
+# entry, the installed programs' report and headless run, then a silent uninstall that leaves
+# nothing of Corvexa behind.
 #
 #   installer_test.sh SETUP CPACK_CONFIG PREFIX XPROBE ICON EXPECTED_REPORT VERSION PUBLISHER
 #
@@ -68,6 +69,25 @@ window_has_the_icon() {
         sed -n 's/^_NET_WM_ICON = //p' | icon_32 >"$work/window-icon"
     cmp -s "$work/window-icon" "$work/drawn-icon"
 }
+icotool -x -w 32 -h 32 -o "$work/drawn-32.png" "$icon"
+convert "$work/drawn-32.png" rgba:- | od -An -v -tu1 -w4 |
+    awk '{ printf "%.0f\n", $4 * 16777216 + $1 * 65536 + $2 * 256 + $3 }' >"$work/drawn-icon"
+
+# Presses Return, which takes the default button of the setup's page, until the program's window
+# shows. The setup's window gets the focus once: given it again, it hands it to the page's first
+# control, which on the licence page is the text.
+setup_window=
+take_the_default_button() {
+    "$xprobe" geometry "$title" >/dev/null 2>&1 && return 0
+    if [ -z "$setup_window" ]; then
+        setup_window=$(xdotool search --name "^$title Setup\$" 2>/dev/null | head -n 1)
+        [ -z "$setup_window" ] || xdotool windowfocus "$setup_window"
+    else
+        xdotool key Return
+    fi
+    return 1
+}
+window_is_gone() { ! "$xprobe" geometry "$title" >/dev/null 2>&1; }
 
 # An older version: this installer made again from the same configuration, numbered 0.9.0 and
 # with one more file, which installing this version must take away.
@@ -86,7 +106,18 @@ run "$work/older/corvexa-0.9.0-windows-x64-setup.exe" /S || fail "the older vers
 [ -f "$folder/older.txt" ] && entry | grep -qx "DisplayVersion=0.9.0" ||
     fail "the older version is not installed: $(entry)"
 
-run "$setup" /S || fail "the installer failed"
+# Next, I Agree, Install, then Finish with "Start Corvexa" ticked.
+wine "$setup" 2>>"$work/stderr" &
+installer=$!
+poll 1200 take_the_default_button || fail "the setup's finish page did not start Corvexa"
+wait "$installer" || fail "the installer failed"
+# Wine sets the icon just after the window shows.
+poll 100 window_has_the_icon ||
+    fail "the window's 32-pixel icon is not the drawn one: $(head -c 300 "$work/window-icon")"
+"$xprobe" close "$title" || fail "could not send the close request"
+poll 300 window_is_gone || fail "the program did not end after the close request"
+wineserver -w
+
 [ "$(ls "$folder" | tr '\n' ' ')" = "LICENSE.txt README.txt Uninstall.exe cascade.keys corvexa-headless.exe corvexa.exe freeglut-COPYING.txt " ] ||
     fail "Program Files\\Corvexa holds: $(ls "$folder")"
 [ -f "$shortcut" ] || fail "no Corvexa.lnk in the Start menu"
@@ -94,6 +125,10 @@ strings -a "$shortcut" | grep -qxF "$installed\\corvexa.exe" || fail "the shortc
 # In UTF-16 the shortcut names the program once more, as the file of its icon.
 strings -a -el "$shortcut" | grep -qF "$installed\\corvexa.exe" ||
     fail "the shortcut has not the program's icon"
+# Its console, which shows the report, starts minimised: SW_SHOWMINNOACTIVE, the show command at
+# byte 60 of a link.
+[ "$(od -An -tu4 -j 60 -N 4 "$shortcut" | tr -d ' ')" = 7 ] ||
+    fail "the shortcut does not start the program minimised"
 entry | grep -v '^EstimatedSize=' >"$work/entry"
 cat >"$work/entry.expected" <<EOF
 DisplayIcon=$installed\\corvexa.exe,0
@@ -126,16 +161,6 @@ printed=$(wine "$installed\\corvexa.exe" --version 2>>"$work/stderr" | tr -d '\r
 wine "$installed\\corvexa-headless.exe" --keys "$installed\\cascade.keys" --frames 1000 --final \
     2>>"$work/stderr" | tr -d '\r' >"$work/final"
 grep -q "^1000," "$work/final" || fail "the installed headless runner gave: $(cat "$work/final")"
-
-icotool -x -w 32 -h 32 -o "$work/drawn-32.png" "$icon"
-convert "$work/drawn-32.png" rgba:- | od -An -v -tu1 -w4 |
-    awk '{ printf "%.0f\n", $4 * 16777216 + $1 * 65536 + $2 * 256 + $3 }' >"$work/drawn-icon"
-wine "$installed\\corvexa.exe" >"$work/stdout" 2>>"$work/stderr" &
-wait_for_window "$!" 600
-# Wine sets the icon just after the window shows.
-poll 100 window_has_the_icon ||
-    fail "the window's 32-pixel icon is not the drawn one: $(head -c 300 "$work/window-icon")"
-close_window 300 || fail "exit status $? after closing the window"
 
 eval "set -- $(entry | sed -n 's/^QuietUninstallString=//p')"
 run "$@" || fail "the uninstaller failed"
