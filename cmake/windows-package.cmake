@@ -59,7 +59,8 @@ set(CPACK_RESOURCE_FILE_LICENSE ${corvexa_windows_staged}/licences.txt)
 set(CPACK_NSIS_MUI_ICON ${corvexa_windows_icon})
 set(CPACK_NSIS_CORVEXA_PICTURE ${corvexa_installer_picture})
 # The program's arguments in the Start-menu shortcut, which the finish page starts too; NSIS
-# reads them inside double quotes, where $\" stands for one.
-set(CPACK_NSIS_CORVEXA_SHORTCUT_ARGUMENTS "")
+# reads them inside double quotes, where $\" stands for one. The shortcut starts the explore
+# mode: the game with its pause, speed, figures and trails keys.
+set(CPACK_NSIS_CORVEXA_SHORTCUT_ARGUMENTS "--explore")
 set(CPACK_NSIS_CORVEXA_COPYRIGHT ${corvexa_windows_copyright})
 include(CPack)
