@@ -15,7 +15,10 @@ void appendParts(const Position& position, const Velocity& velocity, SatelliteLi
 } // namespace
 
 SatelliteSputnik::SatelliteSputnik()
-    : Satellite(Position(-36515095.13, 21082000.0), Velocity(2050.0, 2684.68), 4.0) {}
+    : SatelliteSputnik(Position(-36515095.13, 21082000.0), Velocity(2050.0, 2684.68)) {}
+
+SatelliteSputnik::SatelliteSputnik(const Position& initialPosition, const Velocity& initialVelocity)
+    : Satellite(initialPosition, initialVelocity, 4.0) {}
 
 void SatelliteSputnik::draw() const { drawSprite(&ogstream::drawSputnik); }
 
@@ -39,7 +42,10 @@ void SatelliteGPS::destroy(SatelliteList& newDebris) {
 }
 
 SatelliteHubble::SatelliteHubble()
-    : Satellite(Position(0.0, -42164000.0), Velocity(3100.0, 0.0), 10.0) {}
+    : SatelliteHubble(Position(0.0, -42164000.0), Velocity(3100.0, 0.0)) {}
+
+SatelliteHubble::SatelliteHubble(const Position& initialPosition, const Velocity& initialVelocity)
+    : Satellite(initialPosition, initialVelocity, 10.0) {}
 
 void SatelliteHubble::draw() const { drawSprite(&ogstream::drawHubble); }
 
@@ -50,7 +56,11 @@ void SatelliteHubble::destroy(SatelliteList& newDebris) {
 }
 
 SatelliteStarlink::SatelliteStarlink()
-    : Satellite(Position(0.0, -13020000.0), Velocity(5800.0, 0.0), 6.0) {}
+    : SatelliteStarlink(Position(0.0, -13020000.0), Velocity(5800.0, 0.0)) {}
+
+SatelliteStarlink::SatelliteStarlink(const Position& initialPosition,
+                                     const Velocity& initialVelocity)
+    : Satellite(initialPosition, initialVelocity, 6.0) {}
 
 void SatelliteStarlink::draw() const { drawSprite(&ogstream::drawStarlink); }
 
@@ -60,7 +70,11 @@ void SatelliteStarlink::destroy(SatelliteList& newDebris) {
 }
 
 SatelliteCrewDragon::SatelliteCrewDragon()
-    : Satellite(Position(0.0, 8000000.0), Velocity(-7900.0, 0.0), 7.0) {}
+    : SatelliteCrewDragon(Position(0.0, 8000000.0), Velocity(-7900.0, 0.0)) {}
+
+SatelliteCrewDragon::SatelliteCrewDragon(const Position& initialPosition,
+                                         const Velocity& initialVelocity)
+    : Satellite(initialPosition, initialVelocity, 7.0) {}
 
 void SatelliteCrewDragon::draw() const { drawSprite(&ogstream::drawCrewDragon); }
 

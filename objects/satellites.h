@@ -3,11 +3,12 @@
 #include "objects/satellite.h"
 
 // The five named kinds. Each differs from the others only in its starting state, its sprite
-// and what it breaks into.
+// and what it breaks into. Each also starts wherever a scene places it.
 
 class SatelliteSputnik : public Satellite {
 public:
     SatelliteSputnik();
+    SatelliteSputnik(const Position& initialPosition, const Velocity& initialVelocity);
     void draw() const override;
     // Four random fragments: the Sputnik has no parts.
     void destroy(SatelliteList& newDebris) override;
@@ -16,7 +17,6 @@ public:
 class SatelliteGPS : public Satellite {
 public:
     SatelliteGPS();
-    // The world places its GPS satellites at different points of one orbit.
     SatelliteGPS(const Position& initialPosition, const Velocity& initialVelocity);
     void draw() const override;
     void destroy(SatelliteList& newDebris) override;
@@ -25,6 +25,7 @@ public:
 class SatelliteHubble : public Satellite {
 public:
     SatelliteHubble();
+    SatelliteHubble(const Position& initialPosition, const Velocity& initialVelocity);
     void draw() const override;
     void destroy(SatelliteList& newDebris) override;
 };
@@ -32,6 +33,7 @@ public:
 class SatelliteStarlink : public Satellite {
 public:
     SatelliteStarlink();
+    SatelliteStarlink(const Position& initialPosition, const Velocity& initialVelocity);
     void draw() const override;
     void destroy(SatelliteList& newDebris) override;
 };
@@ -39,6 +41,7 @@ public:
 class SatelliteCrewDragon : public Satellite {
 public:
     SatelliteCrewDragon();
+    SatelliteCrewDragon(const Position& initialPosition, const Velocity& initialVelocity);
     void draw() const override;
     void destroy(SatelliteList& newDebris) override;
 };

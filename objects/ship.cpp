@@ -14,10 +14,15 @@ constexpr double muzzleOffset = 12.0;      // pixels ahead of the centre
 constexpr double muzzleSpeed = 9000.0;     // m/s on top of the ship's own
 } // namespace
 
-Ship::Ship() : Satellite(Position(), Velocity(0.0, startDY), shipRadius), thrusting(false) {
-    // In pixels at the scale in force when the ship is made.
-    position.setPixelsX(startPixelsX);
-    position.setPixelsY(startPixelsY);
+ShipStart Ship::builtStart() {
+    return {Position::fromPixels(startPixelsX, startPixelsY), Velocity(0.0, startDY), Angle()};
+}
+
+Ship::Ship() : Ship(builtStart()) {}
+
+Ship::Ship(const ShipStart& start)
+    : Satellite(start.position, start.velocity, shipRadius), thrusting(false) {
+    angle = start.heading;
 }
 
 void Ship::rotateLeft() { angle.add(-turnStep); }

@@ -48,13 +48,16 @@ Census takeCensus(const Simulator& world, long long frame, bool withDigest) {
     census.frame = frame;
     census.seconds = static_cast<double>(census.frame) * timeStep;
 
+    // A scene may start with parts of its own among its satellites.
     for (const Satellite* pSatellite : world.getSatellites()) {
-        if (pSatellite->isAlive()) {
+        const bool alive = pSatellite->isAlive();
+        if (dynamic_cast<const Part*>(pSatellite) != nullptr) {
+            census.parts += alive ? 1 : 0;
+        } else if (alive) {
             ++census.satellites;
             census.energy += specificEnergy(pSatellite->getPosition(), pSatellite->getVelocity());
-        } else {
-            ++census.breakUps;
         }
+        census.breakUps += alive ? 0 : 1;
     }
 
     const auto& objects = world.getDynamicObjects();
@@ -73,8 +76,8 @@ Census takeCensus(const Simulator& world, long long frame, bool withDigest) {
         }
     }
 
-    census.shipAlive = world.getShip().isAlive();
-    census.breakUps += census.shipAlive ? 0 : 1;
+    census.shipAlive = world.hasShip() && world.getShip().isAlive();
+    census.breakUps += world.hasShip() && !census.shipAlive ? 1 : 0;
     if (!withDigest) {
         return census;
     }
@@ -82,7 +85,9 @@ Census takeCensus(const Simulator& world, long long frame, bool withDigest) {
     for (const Satellite* pSatellite : world.getSatellites()) {
         digest.add(*pSatellite);
     }
-    digest.add(world.getShip());
+    if (world.hasShip()) {
+        digest.add(world.getShip());
+    }
     digest.add(static_cast<std::uint64_t>(objects.size()));
     for (const Satellite* pObject : objects) {
         digest.add(*pObject);

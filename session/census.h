@@ -11,16 +11,16 @@ class Simulator;
 struct Census {
     long long frame;
     double seconds;
-    int satellites; // the ten named satellites still whole
-    int parts;
+    int satellites; // satellites still whole: the ten as built, or a scene's
+    int parts;      // a scene's own among them
     int fragments;
     int bullets;
-    bool shipAlive;
+    bool shipAlive;    // never, in a scene without a ship
     long long created; // bullets, parts and fragments made so far, alive or not
     // Objects destroyed by touching something or the Earth: satellites, parts, the ship, and
     // fragments and bullets that broke before their life ran out.
     long long breakUps;
-    double energy; // summed v^2/2 - mu/r of the live named satellites, J/kg
+    double energy; // summed v^2/2 - mu/r of the live satellites, J/kg
     // Every object's state to the last bit: its kind, whether it lives, where it is and how
     // it moves (64-bit FNV-1a).
     std::uint64_t worldDigest;

@@ -3,35 +3,22 @@
 #include "physics/constants.h"
 #include "ui/uiDraw.h"
 
-namespace {
+#include <utility>
 
-// Six GPS satellites 60 degrees apart on one orbit; the first takes the kind's own defaults.
-struct GpsStart {
-    double x;
-    double y;
-    double dx;
-    double dy;
-};
-constexpr GpsStart gpsStarts[5] = {
-    // x (m)        y (m)        dx (m/s)  dy (m/s)
-    {23001634.72, 13280000.0, -1940.0, 3360.18},
-    {23001634.72, -13280000.0, 1940.0, 3360.18},
-    {0.0, -26560000.0, 3880.0, 0.0},
-    {-23001634.72, -13280000.0, 1940.0, -3360.18},
-    {-23001634.72, 13280000.0, -1940.0, -3360.18},
-};
+Simulator::Simulator() : Simulator(builtPopulation()) {}
 
-SatelliteGPS makeGps(const GpsStart& start) {
-    return SatelliteGPS(Position(start.x, start.y), Velocity(start.dx, start.dy));
+Simulator::Simulator(Population population)
+    : placedObjects(std::move(population.objects)), ship(population.ship.value_or(ShipStart{})),
+      shipAboard(population.ship.has_value()) {
+    satellites.reserve(placedObjects.size());
+    for (const auto& pObject : placedObjects) {
+        satellites.push_back(pObject.get());
+    }
+    if (!shipAboard) {
+        SatelliteList noDebris;
+        ship.destroy(noDebris);
+    }
 }
-
-} // namespace
-
-Simulator::Simulator()
-    : gps{SatelliteGPS(),        makeGps(gpsStarts[0]), makeGps(gpsStarts[1]),
-          makeGps(gpsStarts[2]), makeGps(gpsStarts[3]), makeGps(gpsStarts[4])},
-      satellites{&sputnik, &hubble, &gps[0], &gps[1],   &gps[2],
-                 &gps[3],  &gps[4], &gps[5], &starlink, &crewDragon} {}
 
 Simulator::~Simulator() {
     for (Satellite* pSatellite : dynamicObjects) {
@@ -46,6 +33,9 @@ void Simulator::update(const WindowInterface& ui) {
 }
 
 void Simulator::handleInput(const WindowInterface& ui) {
+    if (!shipAboard) {
+        return;
+    }
     // Cleared every frame, so the flame shows only while the thrust key is held.
     ship.coast();
     if (ui.getHeldLeft() != 0) {
@@ -65,7 +55,7 @@ void Simulator::handleInput(const WindowInterface& ui) {
 void Simulator::advance() {
     advancePopulation(timeStep);
     ship.advance(timeStep);
-    checkCollisions(&ship);
+    checkCollisions(shipAboard ? &ship : nullptr);
 }
 
 void Simulator::draw() const {

@@ -1,18 +1,21 @@
 #pragma once
 
 #include "objects/satellite.h"
-#include "objects/satellites.h"
 #include "objects/ship.h"
 #include "simulation/collisionPass.h"
+#include "simulation/population.h"
 #include "window/uiInteract.h"
 
-#include <array>
+#include <memory>
 #include <vector>
 
 // The world: owns every moving object and performs one frame when asked.
 class Simulator {
 public:
+    // The world as built.
     Simulator();
+    // A world of one's own, a scene's; without a ship, the keys do nothing.
+    explicit Simulator(Population population);
     ~Simulator();
 
     Simulator(const Simulator&) = delete;
@@ -31,18 +34,18 @@ public:
     // Takes ownership of an object created with new.
     void addObject(Satellite* pSatellite);
 
-    const std::array<Satellite*, 10>& getSatellites() const { return satellites; }
+    // The objects the world started with, in order: the ten satellites as built, or a scene's
+    // satellites and parts. Dead ones stay.
+    const std::vector<Satellite*>& getSatellites() const { return satellites; }
     const std::vector<Satellite*>& getDynamicObjects() const { return dynamicObjects; }
+    bool hasShip() const { return shipAboard; }
+    // Without a ship, one that is dead from the start and never moves.
     const Ship& getShip() const { return ship; }
 
 private:
-    SatelliteSputnik sputnik;
-    SatelliteHubble hubble;
-    SatelliteGPS gps[6];
-    SatelliteStarlink starlink;
-    SatelliteCrewDragon crewDragon;
-    // Non-owning, in field order; every walk over the satellites goes through it.
-    std::array<Satellite*, 10> satellites;
+    std::vector<std::unique_ptr<Satellite>> placedObjects;
+    // Non-owning, in the same order; every walk over them goes through it.
+    std::vector<Satellite*> satellites;
     // Owning; dead objects stay in the list until the world goes.
     std::vector<Satellite*> dynamicObjects;
     // The entries of dynamicObjects that may still be alive, in the same order: every walk goes
@@ -50,4 +53,5 @@ private:
     std::vector<Satellite*> liveObjects;
     CollisionPass collisionPass;
     Ship ship;
+    bool shipAboard;
 };

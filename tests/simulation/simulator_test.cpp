@@ -4,6 +4,7 @@
 
 #include "objects/bullet.h"
 #include "objects/part.h"
+#include "objects/satellites.h"
 #include "support/glRecorder.h"
 #include "support/scopedZoom.h"
 #include "support/windowProbe.h"

@@ -5,6 +5,7 @@
 #include "objects/bullet.h"
 #include "objects/fragment.h"
 #include "objects/part.h"
+#include "objects/satellites.h"
 #include "physics/constants.h"
 #include "support/fakePlatform.h"
 #include "support/glRecorder.h"
