@@ -2,6 +2,7 @@
 
 #include "headless/accuracy.h"
 #include "session/input.h"
+#include "session/sceneInput.h"
 
 #include <algorithm>
 #include <cstring>
@@ -27,12 +28,13 @@ void writeCsvRow(std::ostream& out, const Census& census) {
 }
 
 std::string runHeadless(const Options& options, const KeyScript& script, std::ostream& out,
-                        std::ostream* replayOut, const std::vector<Replay::Rebuild>& rebuilds) {
-    HeadlessSession session(options.seed, script, rebuilds);
+                        std::ostream* replayOut, const std::vector<Replay::Rebuild>& rebuilds,
+                        const Scene* scene) {
+    HeadlessSession session(options.seed, script, rebuilds, scene);
     std::size_t nextRebuild = 0;
     std::optional<ReplayWriter> writer;
     if (replayOut != nullptr) {
-        writer.emplace(*replayOut, options.seed);
+        writer.emplace(*replayOut, options.seed, scene);
     }
     KeyScriptCursor cursor(script);
     writeCsvHeader(out);
@@ -71,7 +73,8 @@ std::string runHeadless(const Options& options, const KeyScript& script, std::os
 }
 
 int verifyReplay(const Replay& replay, std::ostream& out, long long frames) {
-    HeadlessSession session(replay.getSeed(), replay.getScript(), replay.getRebuilds());
+    HeadlessSession session(replay.getSeed(), replay.getScript(), replay.getRebuilds(),
+                            replay.getScene());
     ReplayVerdict verdict(replay);
     const long long last = std::min(frames, replay.getLastFrame());
     while (session.getFrame() < last) {
@@ -84,9 +87,10 @@ int verifyReplay(const Replay& replay, std::ostream& out, long long frames) {
 
 namespace {
 
-// A key script, or a replay, which brings its seed and its new worlds.
+// A key script, or a replay, which brings its seed, its new worlds and its scene, unless the
+// seed or the scene are given.
 KeyScript readKeys(std::istream& in, const std::string& name, Options& options,
-                   std::vector<Replay::Rebuild>& rebuilds) {
+                   std::vector<Replay::Rebuild>& rebuilds, std::optional<Scene>& scene) {
     const std::string text = readText(in, name);
     std::istringstream lines(text);
     const std::size_t start =
@@ -99,6 +103,9 @@ KeyScript readKeys(std::istream& in, const std::string& name, Options& options,
             options.seed = replay.getSeed();
         }
         rebuilds = replay.getRebuilds();
+        if (!scene && replay.getScene() != nullptr) {
+            scene = *replay.getScene();
+        }
         return replay.getScript();
     }
     return KeyScript::parse(lines, name);
@@ -138,13 +145,17 @@ int headlessMain(const std::vector<std::string>& arguments, std::istream& in, st
             return status;
         }
         Options run = options;
+        std::optional<Scene> scene;
+        if (!options.scenePath.empty()) {
+            scene = readSceneFile(options.scenePath);
+        }
         KeyScript script;
         std::vector<Replay::Rebuild> rebuilds;
         if (options.keysPath == "-") {
-            script = readKeys(in, "standard input", run, rebuilds);
+            script = readKeys(in, "standard input", run, rebuilds, scene);
         } else if (!options.keysPath.empty()) {
             std::ifstream file = openInput(options.keysPath);
-            script = readKeys(file, options.keysPath, run, rebuilds);
+            script = readKeys(file, options.keysPath, run, rebuilds, scene);
         }
         std::ofstream replayFile;
         if (!options.saveReplayPath.empty()) {
@@ -155,7 +166,8 @@ int headlessMain(const std::vector<std::string>& arguments, std::istream& in, st
             }
         }
         const std::string failure =
-            runHeadless(run, script, out, replayFile.is_open() ? &replayFile : nullptr, rebuilds);
+            runHeadless(run, script, out, replayFile.is_open() ? &replayFile : nullptr, rebuilds,
+                        scene ? &*scene : nullptr);
         if (!failure.empty()) {
             throw WriteError(options.saveReplayPath + ": cannot be written: " + failure);
         }

@@ -19,7 +19,8 @@ struct Options {
     bool framesGiven = false;
     long long maxFrames = defaultMaxFrames;
     unsigned int seed = defaultSeed;
-    std::string keysPath; // empty: no keys; "-": standard input
+    std::string keysPath;  // empty: no keys; "-": standard input
+    std::string scenePath; // empty: the world as built, or the scene of a replay played
     long long every = 1;
     bool finalOnly = false;
     bool accuracy = false;      // the step's accuracy table instead of a run
@@ -43,10 +44,12 @@ void writeCsvRow(std::ostream& out, const Census& census);
 // Runs the frames, replaying the script, and writes the CSV: the world as built (frame 0),
 // then every options.every frames and always the last, or only the last with finalOnly.
 // With replayOut, the run is also written there as a replay; what failed in writing it is
-// returned, empty when nothing did. Throws WriteError when out fails.
+// returned, empty when nothing did. Throws WriteError when out fails. With a scene, the world
+// is the scene's.
 std::string runHeadless(const Options& options, const KeyScript& script, std::ostream& out,
                         std::ostream* replayOut = nullptr,
-                        const std::vector<Replay::Rebuild>& rebuilds = {});
+                        const std::vector<Replay::Rebuild>& rebuilds = {},
+                        const Scene* scene = nullptr);
 
 // Plays a replay to its end, or to that frame if it comes first, and checks the world against
 // it: 0 when it matches, 1 when it differs, with the verdict on out.

@@ -16,8 +16,13 @@ HeadlessSession::Start::Start(unsigned int seed) : savedZoom(Position::getZoom()
 HeadlessSession::Start::~Start() { Position::setZoom(savedZoom); }
 
 HeadlessSession::HeadlessSession(unsigned int seed, KeyScript keyScript,
-                                 std::vector<Replay::Rebuild> newWorlds)
-    : start(seed), script(std::move(keyScript)), rebuilds(std::move(newWorlds)) {}
+                                 std::vector<Replay::Rebuild> newWorlds, const Scene* played)
+    : start(seed), scene(played), world(newWorld()), script(std::move(keyScript)),
+      rebuilds(std::move(newWorlds)) {}
+
+std::unique_ptr<Simulator> HeadlessSession::newWorld() const {
+    return std::make_unique<Simulator>(scene != nullptr ? scene->populate() : builtPopulation());
+}
 
 HeadlessSession::~HeadlessSession() = default;
 
@@ -25,7 +30,7 @@ void HeadlessSession::runFrame() {
     for (; nextRebuild < rebuilds.size() && rebuilds[nextRebuild].frame <= frame; ++nextRebuild) {
         world.reset();
         platform::seedRandom(rebuilds[nextRebuild].seed);
-        world = std::make_unique<Simulator>();
+        world = newWorld();
     }
     cursor.deliverUpTo(frame + 1, [](const KeyEvent& event) {
         WindowInterface::keyEvent(event.code, event.pressed);

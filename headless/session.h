@@ -1,5 +1,6 @@
 #pragma once
 
+#include "scene/scene.h"
 #include "simulation/simulator.h"
 #include "session/census.h"
 #include "session/keyScript.h"
@@ -14,11 +15,13 @@
 // the same key ageing at the end of each frame.
 class HeadlessSession {
 public:
-    // Seeds the C library's generator and builds the world at the running scale, with no key
-    // held, to replay the script. The previous scale comes back when the session ends.
-    // A replay's new worlds are built where it says, each from its seed.
+    // Seeds the C library's generator and builds the world at the running scale, the scene's
+    // or else the world as built, with no key held, to replay the script. The previous scale
+    // comes back when the session ends. A replay's new worlds are built where it says, each
+    // from its seed and from the same scene. The scene must outlive the session.
     explicit HeadlessSession(unsigned int seed, KeyScript script = KeyScript(),
-                             std::vector<Replay::Rebuild> rebuilds = {});
+                             std::vector<Replay::Rebuild> rebuilds = {},
+                             const Scene* scene = nullptr);
     ~HeadlessSession();
 
     HeadlessSession(const HeadlessSession&) = delete;
@@ -43,8 +46,12 @@ private:
         double savedZoom;
     };
 
+    // The scene's world, or else the world as built.
+    std::unique_ptr<Simulator> newWorld() const;
+
     Start start;
-    std::unique_ptr<Simulator> world = std::make_unique<Simulator>();
+    const Scene* scene;
+    std::unique_ptr<Simulator> world;
     WindowInterface ui;
     KeyScript script;
     KeyScriptCursor cursor{script};

@@ -1,11 +1,13 @@
 #include "session/replay.h"
 
 #include "session/input.h"
+#include "session/sceneInput.h"
 
 #include <algorithm>
 #include <cinttypes>
 #include <cstdlib>
 #include <cstdio>
+#include <cstring>
 #include <istream>
 #include <limits>
 #include <ostream>
@@ -134,6 +136,8 @@ Replay Replay::parse(std::istream& in, const std::string& sourceName) {
     bool seedSeen = false;
     int formatVersion = 0;
     long long rebuiltFrame = 0;
+    SceneReader sceneReader;
+    long long sceneLine = 0;
     LineReader reader(in, sourceName);
     while (reader.next(line)) {
         const std::string where = reader.where();
@@ -173,6 +177,17 @@ Replay Replay::parse(std::istream& in, const std::string& sourceName) {
         }
         if (replay.ended) {
             throw InputError(where + "nothing may follow the end line");
+        }
+        if (formatVersion >= 2 && word == Replay::sceneWord) {
+            if (lastEventFrame > 0 || !replay.checks.empty() || !replay.rebuilds.empty()) {
+                throw InputError(where + "the scene comes before the first key event or check");
+            }
+            // The scene's line as it was, comments and all.
+            const std::size_t after = line.find(Replay::sceneWord) + std::strlen(Replay::sceneWord);
+            readSceneLine(sceneReader, line.substr(after), where);
+            sceneLine = sceneLine == 0 ? reader.getLineNumber() : sceneLine;
+            events += '\n';
+            continue;
         }
         if (word == "check" || word == "end") {
             std::string value;
@@ -227,6 +242,13 @@ Replay Replay::parse(std::istream& in, const std::string& sourceName) {
     if (!seedSeen) {
         throw InputError(sourceName + ": the replay ends before its seed");
     }
+    if (sceneLine != 0) {
+        try {
+            replay.scene = std::make_shared<const Scene>(sceneReader.finish());
+        } catch (const SceneError& error) {
+            throw InputError(sourceName + ":" + std::to_string(sceneLine) + ": " + error.what());
+        }
+    }
     std::istringstream eventLines(events);
     replay.script = KeyScript::parse(eventLines, sourceName);
     replay.lastFrame =
@@ -243,9 +265,15 @@ void Replay::checkLength(long long limit, const std::string& raiseWith) const {
     }
 }
 
-ReplayWriter::ReplayWriter(std::ostream& output, unsigned int seed) : out(output) {
+ReplayWriter::ReplayWriter(std::ostream& output, unsigned int seed, const Scene* scene)
+    : out(output) {
     writeLine(std::string(Replay::format) + " " + std::to_string(Replay::version));
     writeLine("seed " + std::to_string(seed));
+    if (scene != nullptr) {
+        for (const std::string& line : scene->getLines()) {
+            writeLine(std::string(Replay::sceneWord) + " " + line);
+        }
+    }
 }
 
 void ReplayWriter::worldRebuilt(long long frame, unsigned int seed) {

@@ -1,20 +1,27 @@
 #pragma once
 
+#include "scene/scene.h"
 #include "session/census.h"
 #include "session/keyScript.h"
 
 #include <iosfwd>
+#include <memory>
 #include <string>
 #include <vector>
 
-// A session kept to be played again: the seed, then every key event in the order the window's
-// key callbacks delivered it, and checks of the world along the way. The text, line by line:
-//   corvexa-replay 2                  the format and its version (1 has no world lines)
+// A session kept to be played again: the seed, the scene when it ran one, then every key event
+// in the order the window's key callbacks delivered it, and checks of the world along the way.
+// The text, line by line:
+//   corvexa-replay 2                  the format and its version (1 has no scene or world lines)
 //   seed 1733650000
+//   scene corvexa-scene 1             the scene's lines, each after "scene "; without them,
+//   scene title A ring of GPS         the world as built
+//   scene gps orbit perigee 20182 count 24
 //   12 +left                          key events, as in a key script, landing before frame 12
 //   15 -left +home -home              a Home tapped between two frames fires nothing
 //   check 100 satellites=10 ...       the world after frame 100
-//   world 150 1733650123              after frame 150, a new world from that seed
+//   world 150 1733650123              after frame 150, a new world (the scene's again) from
+//                                     that seed
 //   end 1234 satellites=10 ...        the session ended after frame 1 234
 // '#' starts a comment. A recording that was cut short has no end line; it plays to its last
 // check or event.
@@ -28,11 +35,15 @@ public:
         long long frame;
         unsigned int seed;
     };
+    // Each line of a scene carried, after the seed.
+    static constexpr const char* sceneWord = "scene";
 
     // sourceName names the input in error messages. Throws InputError.
     static Replay parse(std::istream& in, const std::string& sourceName);
 
     unsigned int getSeed() const { return seed; }
+    // Null for the world as built.
+    const Scene* getScene() const { return scene.get(); }
     const KeyScript& getScript() const { return script; }
     // Each check's frame and figures.
     const std::vector<Census>& getChecks() const { return checks; }
@@ -46,6 +57,8 @@ public:
 
 private:
     unsigned int seed = 1;
+    // Shared by the copies of a replay, which never change it.
+    std::shared_ptr<const Scene> scene;
     KeyScript script;
     std::vector<Census> checks;
     std::vector<Rebuild> rebuilds;
@@ -61,7 +74,8 @@ public:
     // How often the world is checked: about every 3.7 s of the window's play.
     static constexpr long long checkEvery = 100;
 
-    ReplayWriter(std::ostream& output, unsigned int seed);
+    // scene, when not null, is the scene the session runs.
+    ReplayWriter(std::ostream& output, unsigned int seed, const Scene* scene = nullptr);
 
     void keyEvent(long long frame, int code, bool pressed);
     void worldRebuilt(long long frame, unsigned int seed);

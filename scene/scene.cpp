@@ -1,0 +1,441 @@
+#include "scene/scene.h"
+
+#include "objects/part.h"
+#include "objects/satellites.h"
+#include "physics/constants.h"
+#include "scene/orbitState.h"
+
+#include <cstdint>
+#include <memory>
+#include <utility>
+
+namespace {
+
+using Maker = std::unique_ptr<Satellite> (*)(const Position&, const Velocity&);
+
+template <typename T>
+std::unique_ptr<Satellite> make(const Position& position, const Velocity& velocity) {
+    return std::make_unique<T>(position, velocity);
+}
+
+struct Kind {
+    const char* name;
+    bool part;
+    Maker make;
+};
+
+// The five satellites, then the twelve parts. Parts never expire, so debris can be posed.
+constexpr Kind kinds[] = {
+    {"sputnik", false, make<SatelliteSputnik>},
+    {"hubble", false, make<SatelliteHubble>},
+    {"gps", false, make<SatelliteGPS>},
+    {"starlink", false, make<SatelliteStarlink>},
+    {"crewdragon", false, make<SatelliteCrewDragon>},
+    {"gps-center", true, make<PartGPSCenter>},
+    {"gps-left", true, make<PartGPSLeft>},
+    {"gps-right", true, make<PartGPSRight>},
+    {"hubble-telescope", true, make<PartHubbleTelescope>},
+    {"hubble-computer", true, make<PartHubbleComputer>},
+    {"hubble-left", true, make<PartHubbleLeft>},
+    {"hubble-right", true, make<PartHubbleRight>},
+    {"starlink-body", true, make<PartStarlinkBody>},
+    {"starlink-array", true, make<PartStarlinkArray>},
+    {"crewdragon-center", true, make<PartCrewDragonCenter>},
+    {"crewdragon-left", true, make<PartCrewDragonLeft>},
+    {"crewdragon-right", true, make<PartCrewDragonRight>},
+};
+constexpr int kindCount = static_cast<int>(sizeof kinds / sizeof kinds[0]);
+
+// Bounds of what a scene may say; beyond them lies a typing mistake, not a sky.
+constexpr double maxDistance = 1000000.0; // km, from the centre or above the surface
+constexpr double maxSpeed = 100000.0;     // m/s, each component
+constexpr double maxAngle = 360.0;        // degrees, either way
+
+constexpr int kilometres = 3; // powers of ten from km to metres
+constexpr int asWritten = 0;
+
+// Whole powers of ten are exact in a double up to 10^22.
+constexpr double powersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                  1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                  1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+constexpr int maxDigits = 15;
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// A decimal as written, times 10^shift, rounded once: its digits make a whole number below
+// 2^53 and the power of ten is exact, so one multiplication or division gives the nearest
+// double to the exact value, on every platform. Thus 23001.63472 km is 23001634.72 m exactly
+// as the compiler reads that literal. Returns false for text that is no such decimal.
+bool readDecimal(const std::string& text, int shift, double& value, std::string& problem) {
+    std::size_t at = 0;
+    const bool negative = !text.empty() && text[0] == '-';
+    if (!text.empty() && (text[0] == '-' || text[0] == '+')) {
+        ++at;
+    }
+    std::string digits;
+    int decimals = 0;
+    bool point = false;
+    for (; at < text.size(); ++at) {
+        if (text[at] == '.' && !point) {
+            point = true;
+        } else if (isDigit(text[at])) {
+            digits += text[at];
+            decimals += point ? 1 : 0;
+        } else {
+            digits.clear();
+            break;
+        }
+    }
+    if (digits.empty()) {
+        problem = "'" + text + "' is not a number written in decimals, like -1234.5";
+        return false;
+    }
+    if (decimals > maxDigits) {
+        problem = "'" + text + "' has more than 15 decimals";
+        return false;
+    }
+    const std::size_t first = digits.find_first_not_of('0');
+    if (first == std::string::npos) {
+        value = 0.0;
+        return true;
+    }
+    if (static_cast<int>(digits.size()) - decimals - static_cast<int>(first) > maxDigits) {
+        problem = "'" + text + "' is too large";
+        return false;
+    }
+    const std::size_t last = digits.find_last_not_of('0');
+    int exponent = shift - decimals + static_cast<int>(digits.size() - 1 - last);
+    digits = digits.substr(first, last + 1 - first);
+    if (static_cast<int>(digits.size()) > maxDigits) {
+        problem = "'" + text + "' has more than 15 significant digits";
+        return false;
+    }
+    std::uint64_t whole = 0;
+    for (const char digit : digits) {
+        whole = whole * 10U + static_cast<std::uint64_t>(digit - '0');
+    }
+    const auto exact = static_cast<double>(whole);
+    value = exponent >= 0 ? exact * powersOfTen[exponent] : exact / powersOfTen[-exponent];
+    value = negative ? -value : value;
+    return true;
+}
+
+// The words of a line, taken one by one.
+class Words {
+public:
+    using Iterator = std::vector<std::string>::const_iterator;
+    Words(Iterator from, Iterator to) : word(from), end(to) {}
+
+    bool done() const { return word == end; }
+    // The word taken last.
+    const std::string& last() const { return *(word - 1); }
+    // The next word; without one, the scene says what was missing.
+    const std::string& take(const std::string& missing) {
+        if (word == end) {
+            throw SceneError(missing);
+        }
+        return *word++;
+    }
+    // A number in [low, high] of unit, called name in messages.
+    double number(const std::string& name, const std::string& missing, int shift, double low,
+                  double high, const char* unit) {
+        const std::string& text = take(missing);
+        double value = 0.0;
+        std::string problem;
+        if (!readDecimal(text, shift, value, problem)) {
+            throw SceneError(name + " " + problem);
+        }
+        const double scale = powersOfTen[shift];
+        if (value < low * scale || value > high * scale) {
+            throw SceneError(name + " " + text + " is out of range (" + range(low, high) + " " +
+                             unit + ")");
+        }
+        return value;
+    }
+    void expectEnd(const std::string& after) const {
+        if (word != end) {
+            throw SceneError("'" + *word + "' after " + after + " is not expected");
+        }
+    }
+
+private:
+    static std::string range(double low, double high) {
+        const auto text = [](double value) {
+            return std::to_string(static_cast<long long>(value));
+        };
+        return low == 0.0 ? "at most " + text(high) : text(low) + " to " + text(high);
+    }
+
+    Iterator word;
+    Iterator end;
+};
+
+std::vector<std::string> wordsOf(const std::string& text) {
+    std::vector<std::string> words;
+    std::size_t at = 0;
+    const char* const space = " \t\r\v\f";
+    while ((at = text.find_first_not_of(space, at)) != std::string::npos) {
+        const std::size_t stop = text.find_first_of(space, at);
+        words.push_back(text.substr(at, stop - at));
+        at = stop;
+    }
+    return words;
+}
+
+std::string trimmed(const std::string& text) {
+    const char* const space = " \t\r\v\f";
+    const std::size_t first = text.find_first_not_of(space);
+    if (first == std::string::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(space) + 1 - first);
+}
+
+std::string kindList() {
+    std::string satellites;
+    std::string parts;
+    for (const Kind& kind : kinds) {
+        std::string& list = kind.part ? parts : satellites;
+        list += std::string(list.empty() ? "" : " ") + kind.name;
+    }
+    return satellites + ", and the parts " + parts;
+}
+
+} // namespace
+
+const char* Scene::kindName(int kind) { return kinds[kind].name; }
+
+bool Scene::isPart(int kind) { return kinds[kind].part; }
+
+Population Scene::populate() const {
+    Population population;
+    population.objects.reserve(placements.size());
+    for (const Placement& placement : placements) {
+        population.objects.push_back(
+            kinds[placement.kind].make(placement.position, placement.velocity));
+    }
+    if (shipChoice == ShipChoice::asBuilt) {
+        population.ship = Ship::builtStart();
+    } else if (shipChoice == ShipChoice::placed) {
+        population.ship = ship;
+    }
+    return population;
+}
+
+void SceneReader::readLine(const std::string& line) {
+    if (line.size() > Scene::maxLineLength) {
+        throw SceneError("a line longer than the limit of " +
+                         std::to_string(Scene::maxLineLength) + " bytes");
+    }
+    bytesRead += line.size() + 1;
+    if (bytesRead > Scene::maxTextSize) {
+        throw SceneError("the scene runs past the limit of " +
+                         std::to_string(Scene::maxTextSize) + " bytes");
+    }
+    const std::string text = line.substr(0, line.find('#'));
+    const std::vector<std::string> words = wordsOf(text);
+    if (words.empty()) {
+        if (!trimmed(line).empty() && headerSeen) {
+            scene.lines.push_back(trimmed(line));
+        }
+        return;
+    }
+    const std::string& first = words[0];
+    if (!headerSeen) {
+        const std::string header =
+            std::string(Scene::format) + " " + std::to_string(Scene::version);
+        if (first != Scene::format || words.size() < 2) {
+            throw SceneError("not a scene: it must begin with '" + header + "'");
+        }
+        if (words[1] != std::to_string(Scene::version)) {
+            throw SceneError("version " + words[1] + " of the scene format is not known here; " +
+                             "this program reads version " + std::to_string(Scene::version));
+        }
+        Words(words.begin() + 2, words.end()).expectEnd("the header");
+        headerSeen = true;
+    } else if (first == "title") {
+        if (titleSeen) {
+            throw SceneError("the title is given twice");
+        }
+        scene.title = trimmed(text.substr(text.find("title") + 5));
+        if (scene.title.empty()) {
+            throw SceneError("title needs its text");
+        }
+        titleSeen = true;
+    } else if (first == "ship") {
+        if (shipSeen) {
+            throw SceneError("the ship is given twice");
+        }
+        readShip(words.begin() + 1, words.end());
+        shipSeen = true;
+    } else {
+        int kind = 0;
+        while (kind < kindCount && first != kinds[kind].name) {
+            ++kind;
+        }
+        if (kind == kindCount) {
+            throw SceneError("unknown object '" + first + "'; the satellites are " + kindList() +
+                             "; a line may also give the title or the ship");
+        }
+        readObject(kind, words.begin() + 1, words.end());
+    }
+    scene.lines.push_back(trimmed(line));
+}
+
+Scene SceneReader::finish() {
+    if (!headerSeen) {
+        throw SceneError(std::string("not a scene: it is empty, and must begin with '") +
+                         Scene::format + " " + std::to_string(Scene::version) + "'");
+    }
+    if (!titleSeen) {
+        throw SceneError("the scene has no title line");
+    }
+    return std::move(scene);
+}
+
+void SceneReader::readObject(int kind, Words::Iterator word, Words::Iterator end) {
+    Words words(word, end);
+    const std::string name = kinds[kind].name;
+    const std::string& form =
+        words.take(name + " needs 'at X Y velocity DX DY' or 'orbit perigee HEIGHT ...'");
+    if (form == "at") {
+        const std::string missing = "at needs x and y, in km from the Earth's centre";
+        const double x = words.number("x", missing, kilometres, -maxDistance, maxDistance, "km");
+        const double y = words.number("y", missing, kilometres, -maxDistance, maxDistance, "km");
+        const std::string velocity = "after 'at X Y' comes 'velocity DX DY', in m/s";
+        if (words.take(velocity) != "velocity") {
+            throw SceneError(velocity);
+        }
+        const double dx = words.number("dx", velocity, asWritten, -maxSpeed, maxSpeed, "m/s");
+        const double dy = words.number("dy", velocity, asWritten, -maxSpeed, maxSpeed, "m/s");
+        words.expectEnd("the velocity");
+        place(kind, Position(x, y), Velocity(dx, dy));
+        return;
+    }
+    if (form != "orbit") {
+        throw SceneError(name + " needs 'at X Y velocity DX DY' or 'orbit perigee HEIGHT ...', " +
+                         "not '" + form + "'");
+    }
+
+    // The orbit's words, each at most once and in any order.
+    const char* const names[] = {"perigee", "apogee",    "direction",    "anomaly",
+                                 "count",   "clockwise", "anticlockwise"};
+    constexpr int wordCount = sizeof names / sizeof names[0];
+    bool given[wordCount] = {};
+    OrbitShape orbit{0.0, 0.0, 0.0, false};
+    double anomaly = 0.0;
+    long long count = 1;
+    std::string perigeeText;
+    std::string apogeeText;
+    while (!words.done()) {
+        const std::string& key = words.take("");
+        int index = 0;
+        while (index < wordCount && key != names[index]) {
+            ++index;
+        }
+        if (index == wordCount) {
+            throw SceneError("'" + key + "' is not a word of an orbit; its words are perigee " +
+                             "apogee direction anomaly count clockwise anticlockwise");
+        }
+        if (given[index]) {
+            throw SceneError(key + " is given twice");
+        }
+        given[index] = true;
+        const std::string missing = key + " needs its value";
+        if (key == "perigee" || key == "apogee") {
+            const double height =
+                words.number(key, missing, kilometres, -maxDistance, maxDistance, "km");
+            if (height < 0.0) {
+                throw SceneError(key + " " + words.last() +
+                                 " is below the surface: " + "heights are in km above it");
+            }
+            (key == "perigee" ? orbit.perigeeHeight : orbit.apogeeHeight) = height;
+            (key == "perigee" ? perigeeText : apogeeText) = words.last();
+        } else if (key == "direction" || key == "anomaly") {
+            (key == "direction" ? orbit.perigeeDirection : anomaly) =
+                words.number(key, missing, asWritten, -maxAngle, maxAngle, "degrees");
+        } else if (key == "count") {
+            const double value = words.number(key, missing, asWritten, 1.0,
+                                              static_cast<double>(Scene::maxObjects), "objects");
+            count = static_cast<long long>(value);
+            if (static_cast<double>(count) != value) {
+                throw SceneError("count " + words.last() + " is not a whole number");
+            }
+        }
+    }
+    if (given[5] && given[6]) {
+        throw SceneError("clockwise and anticlockwise do not go together");
+    }
+    orbit.clockwise = given[5];
+    if (!given[0]) {
+        throw SceneError("an orbit needs its perigee: 'orbit perigee HEIGHT', in km above the "
+                         "surface");
+    }
+    if (!given[1]) {
+        orbit.apogeeHeight = orbit.perigeeHeight;
+    }
+    if (orbit.apogeeHeight < orbit.perigeeHeight) {
+        throw SceneError("apogee " + apogeeText + " is below the perigee " + perigeeText);
+    }
+    if (scene.placements.size() + static_cast<std::size_t>(count) > Scene::maxObjects) {
+        throw SceneError("more than " + std::to_string(Scene::maxObjects) +
+                         " objects: a scene holds at most that many");
+    }
+    // Evenly spaced in angle about the Earth's centre, the first at the anomaly given.
+    for (long long n = 0; n < count; ++n) {
+        const double at = anomaly + 360.0 * static_cast<double>(n) / static_cast<double>(count);
+        const OrbitState state = stateOnOrbit(orbit, at);
+        place(kind, state.position, state.velocity);
+    }
+}
+
+void SceneReader::readShip(Words::Iterator word, Words::Iterator end) {
+    Words words(word, end);
+    const std::string form = "ship needs 'at X Y', or 'none' for a world without one";
+    const std::string& first = words.take(form);
+    if (first == "none") {
+        words.expectEnd("ship none");
+        scene.shipChoice = Scene::ShipChoice::none;
+        return;
+    }
+    if (first != "at") {
+        throw SceneError(form);
+    }
+    const std::string missing = "at needs x and y, in km from the Earth's centre";
+    ShipStart start{};
+    const double x = words.number("x", missing, kilometres, -maxDistance, maxDistance, "km");
+    const double y = words.number("y", missing, kilometres, -maxDistance, maxDistance, "km");
+    start.position = Position(x, y);
+    bool velocityGiven = false;
+    bool headingGiven = false;
+    while (!words.done()) {
+        const std::string& key = words.take("");
+        if (key == "velocity" && !velocityGiven) {
+            const std::string velocity = "velocity needs dx and dy, in m/s";
+            const double dx = words.number("dx", velocity, asWritten, -maxSpeed, maxSpeed, "m/s");
+            const double dy = words.number("dy", velocity, asWritten, -maxSpeed, maxSpeed, "m/s");
+            start.velocity = Velocity(dx, dy);
+            velocityGiven = true;
+        } else if (key == "heading" && !headingGiven) {
+            const double degrees = words.number("heading", "heading needs its bearing, in degrees",
+                                                asWritten, -maxAngle, maxAngle, "degrees");
+            start.heading = Angle(degrees * (twoPi / 360.0));
+            headingGiven = true;
+        } else if (key == "velocity" || key == "heading") {
+            throw SceneError(key + " is given twice");
+        } else {
+            throw SceneError("'" + key + "' is not a word of the ship; its words are at, " +
+                             "velocity and heading");
+        }
+    }
+    scene.shipChoice = Scene::ShipChoice::placed;
+    scene.ship = start;
+}
+
+void SceneReader::place(int kind, const Position& position, const Velocity& velocity) {
+    if (scene.placements.size() >= Scene::maxObjects) {
+        throw SceneError("more than " + std::to_string(Scene::maxObjects) +
+                         " objects: a scene holds at most that many");
+    }
+    scene.placements.push_back({kind, position, velocity});
+}

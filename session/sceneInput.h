@@ -1,0 +1,15 @@
+#pragma once
+
+#include "scene/scene.h"
+
+#include <iosfwd>
+#include <string>
+
+// Reads a scene within the bounds of all text from outside (session/input.h); sourceName names
+// it in messages, "ring.scene:7: unknown object 'gsp'; ...". Throws InputError.
+Scene readScene(std::istream& in, const std::string& sourceName);
+// The same from a file, named by its path.
+Scene readSceneFile(const std::string& path);
+
+// A scene's line read elsewhere, a replay's: the problem named by where, "FILE:LINE: ".
+void readSceneLine(SceneReader& reader, const std::string& line, const std::string& where);
