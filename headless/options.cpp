@@ -50,6 +50,10 @@ void declare(CLI::App& app, Options& options, long long& seed) {
                                       "input (default: no keys); a replay brings its seed, "
                                       "unless --seed is given",
                                       true);
+    auto* scene = commandLine::addFile(app, "--scene", options.scenePath,
+                                       "run the world the scene FILE poses instead of the world "
+                                       "as built; a replay played with --keys brings its scene, "
+                                       "unless --scene is given");
     auto* every = app.add_option("--every", options.every,
                                  "a row every K frames and for the last frame (default 1)")
                       ->type_name("K")
@@ -74,12 +78,17 @@ void declare(CLI::App& app, Options& options, long long& seed) {
                                        "method, x_m, y_m)");
 
     every->excludes(finalOnly);
-    // A replay brings its seed and keys; the accuracy reports fly the satellites alone.
-    verify->excludes(seedOption)->excludes(keys)->excludes(every)->excludes(finalOnly);
+    // A replay brings its seed, scene and keys; the accuracy reports fly the satellites alone.
+    verify->excludes(seedOption)
+        ->excludes(scene)
+        ->excludes(keys)
+        ->excludes(every)
+        ->excludes(finalOnly);
     verify->excludes(save)->excludes(accuracy)->excludes(accuracyOrbit);
     accuracy->excludes(accuracyOrbit);
     for (CLI::Option* report : {accuracy, accuracyOrbit}) {
-        report->excludes(frames)->excludes(seedOption)->excludes(keys)->excludes(every);
+        report->excludes(frames)->excludes(seedOption)->excludes(scene)->excludes(keys);
+        report->excludes(every);
         report->excludes(finalOnly)->excludes(save);
     }
 }

@@ -68,7 +68,7 @@ int main(int argc, char** argv) {
         }
         toolkitArgv.push_back(nullptr);
         WindowInterface ui(static_cast<int>(toolkitArgv.size()) - 1, toolkitArgv.data(),
-                           windowTitle, ptUpperRight);
+                           session.windowTitle().c_str(), ptUpperRight);
         session.start();
         ui.run(frameCallback, &session);
         session.end();

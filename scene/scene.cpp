@@ -224,13 +224,13 @@ Population Scene::populate() const {
 
 void SceneReader::readLine(const std::string& line) {
     if (line.size() > Scene::maxLineLength) {
-        throw SceneError("a line longer than the limit of " +
-                         std::to_string(Scene::maxLineLength) + " bytes");
+        throw SceneError("a line longer than the limit of " + std::to_string(Scene::maxLineLength) +
+                         " bytes");
     }
     bytesRead += line.size() + 1;
     if (bytesRead > Scene::maxTextSize) {
-        throw SceneError("the scene runs past the limit of " +
-                         std::to_string(Scene::maxTextSize) + " bytes");
+        throw SceneError("the scene runs past the limit of " + std::to_string(Scene::maxTextSize) +
+                         " bytes");
     }
     const std::string text = line.substr(0, line.find('#'));
     const std::vector<std::string> words = wordsOf(text);

@@ -50,11 +50,16 @@ void declare(CLI::App& app, WindowOptions& options, std::string& recordPath,
                                         "show a recorded session, keys ignored; at its end say "
                                         "whether the world came out the same, and run on with no "
                                         "key held");
+    auto* scene = commandLine::addFile(app, "--scene", options.scenePath,
+                                       "play in the world the scene FILE poses instead of the "
+                                       "world as built; with --record, the replay carries it");
     commandLine::addMaxFrames(app, options.maxFrames);
     app.add_flag("--explore", options.explore,
                  "the window with the explore keys: P pauses, . steps, - and + change the "
                  "speed, H shows the figures, T the orbit trails, R builds a new world");
     record->excludes(replay);
+    // A replay brings its own scene.
+    replay->excludes(scene);
 }
 
 } // namespace

@@ -10,7 +10,8 @@
 struct WindowOptions {
     enum class Mode { play, record, replay, help, version };
     Mode mode = Mode::play;
-    std::string path; // the replay to write or to read
+    std::string path;      // the replay to write or to read
+    std::string scenePath; // empty: the world as built, or the scene a replay carries
     bool explore = false;
     long long maxFrames = defaultMaxFrames;
     std::vector<std::string> toolkitArguments; // the program's name first

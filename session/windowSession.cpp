@@ -1,7 +1,9 @@
 #include "session/windowSession.h"
 
 #include "session/input.h"
+#include "session/sceneInput.h"
 
+#include "physics/constants.h"
 #include "platform/platform.h"
 #include "ui/uiDraw.h"
 
@@ -22,6 +24,9 @@ constexpr std::uint32_t seekSlice = 30;
 WindowSession::WindowSession(const WindowOptions& chosen)
     : options(chosen), exploring(chosen.explore || chosen.mode == WindowOptions::Mode::replay),
       time(chosen.mode == WindowOptions::Mode::replay ? 64 : 8) {
+    if (!options.scenePath.empty()) {
+        scene = readSceneFile(options.scenePath);
+    }
     if (options.mode == WindowOptions::Mode::record) {
         recordFile.open(options.path, std::ios::out | std::ios::trunc);
         if (!recordFile) {
@@ -51,9 +56,10 @@ void WindowSession::start() {
         replayKeys = std::make_unique<KeyScriptCursor>(replay->getScript());
         replaying = true;
     }
-    world = std::make_unique<Simulator>();
+    world = newWorld();
     if (recordFile.is_open()) {
-        writer = std::make_unique<ReplayWriter>(recordFile, WindowInterface::getSeed());
+        writer =
+            std::make_unique<ReplayWriter>(recordFile, WindowInterface::getSeed(), playedScene());
         WindowInterface::listenToKeys(
             [](int code, bool pressed, void* data) {
                 auto* self = static_cast<WindowSession*>(data);
@@ -68,6 +74,24 @@ void WindowSession::start() {
             },
             this);
     }
+}
+
+const Scene* WindowSession::playedScene() const {
+    if (replay) {
+        return replay->getScene();
+    }
+    return scene ? &*scene : nullptr;
+}
+
+std::unique_ptr<Simulator> WindowSession::newWorld() const {
+    const Scene* played = playedScene();
+    return std::make_unique<Simulator>(played != nullptr ? played->populate() : builtPopulation());
+}
+
+std::string WindowSession::windowTitle() const {
+    const Scene* played = playedScene();
+    return played != nullptr ? std::string(::windowTitle) + ": " + played->getTitle()
+                             : std::string(::windowTitle);
 }
 
 void WindowSession::frame(WindowInterface& ui) {
@@ -123,7 +147,7 @@ void WindowSession::worldFrame(WindowInterface& ui) {
              ++nextRebuild) {
             world.reset();
             platform::seedRandom(rebuilds[nextRebuild].seed);
-            world = std::make_unique<Simulator>();
+            world = newWorld();
             worldFrames = 0;
             trails.clear();
         }
@@ -235,7 +259,7 @@ void WindowSession::restartReplay() {
     world.reset();
     platform::seedRandom(replay->getSeed());
     WindowInterface::releaseAll();
-    world = std::make_unique<Simulator>();
+    world = newWorld();
     frames = 0;
     worldFrames = 0;
     nextRebuild = 0;
@@ -254,7 +278,7 @@ void WindowSession::buildNewWorld() {
     }
     world.reset();
     platform::seedRandom(seed);
-    world = std::make_unique<Simulator>();
+    world = newWorld();
     worldFrames = 0;
     trails.clear();
 }

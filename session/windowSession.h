@@ -17,12 +17,15 @@
 // or plays a replay and says at its end whether the world came out the same.
 class WindowSession {
 public:
-    // Opens the file to record to, or reads the replay, before any window opens. Throws
-    // InputError naming the file.
+    // Reads the scene, opens the file to record to, or reads the replay, before any window
+    // opens. Throws InputError naming the file.
     explicit WindowSession(const WindowOptions& options);
     ~WindowSession();
     WindowSession(const WindowSession&) = delete;
     WindowSession& operator=(const WindowSession&) = delete;
+
+    // "Corvexa", or with a scene, "Corvexa: " and the scene's title.
+    std::string windowTitle() const;
 
     // The session the window plays, once started; the page asks it for the replay to save.
     static WindowSession* active() { return activeSession; }
@@ -62,10 +65,15 @@ private:
     void replayEnded();
     void stopRecordingIfLost();
     Figures figures() const;
+    // The replay's scene or the one given; null for the world as built.
+    const Scene* playedScene() const;
+    // A world of the scene played, or the world as built.
+    std::unique_ptr<Simulator> newWorld() const;
 
     static inline WindowSession* activeSession = nullptr;
 
     WindowOptions options;
+    std::optional<Scene> scene;
     std::ofstream recordFile;
     std::unique_ptr<ReplayWriter> writer;
     std::optional<Replay> replay;

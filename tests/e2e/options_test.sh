@@ -1,7 +1,7 @@
 #!/bin/sh
 # The window program's options that open no window: --help and --version alone, with status 0
-# and no self-check; a replay that cannot be written or read is refused after the report, with
-# a message naming it and status 2.
+# and no self-check; a replay that cannot be written or read, or a bad scene, is refused after
+# the report, with a message naming it and status 2.
 #   options_test.sh CORVEXA EXPECTED_REPORT
 set -u
 corvexa=$1
@@ -40,6 +40,13 @@ expect 0 "" --test --record
 cmp -s "$work/out" "$expected" || fail "--test --record: not the report alone"
 printf 'corvexa-replay 1\nseed x\n' >"$work/bad"
 expect 2 "corvexa: $work/bad:2: seed 'x' is not a whole number" --replay "$work/bad"
+expect 2 "corvexa: $work/none.scene: cannot be read: No such file or directory" \
+    --scene "$work/none.scene" --record "$work/session"
+cmp -s "$work/out" "$expected" || fail "the report does not come first"
+printf 'corvexa-scene 1\ntitle Bad\nship none\nship none\n' >"$work/bad"
+expect 2 "corvexa: $work/bad:4: the ship is given twice" --scene "$work/bad"
+expect 2 "corvexa: --replay and --scene do not go together: a replay brings its scene" \
+    --replay "$work/session" --scene "$work/bad"
 
 # The report lost on a full disk is not a success.
 "$corvexa" --test >/dev/full 2>"$work/err"

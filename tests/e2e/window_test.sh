@@ -10,6 +10,8 @@ corvexa=$2
 xprobe=$3
 expected_report=$4
 title=Corvexa
+# A scene names the window after itself.
+[ "$scenario" = scene-record ] && title="Corvexa: $(sed -n 's/^title //p' "$6")"
 work=$(mktemp -d)
 . "$(dirname "$0")/xsession.sh"
 session "$work" "$xprobe" "$title"
@@ -207,6 +209,21 @@ explore)
     close_and_expect_clean_exit
     "$headless" --verify "$work/session" >"$work/verdict" || fail "does not verify headless"
     [ "$(cat "$work/verdict")" = "replay matches" ] || fail "headless: $(cat "$work/verdict")"
+    ;;
+scene-record)
+    # A scene played and recorded in the window: the replay carries the scene, verifies
+    # headless and plays back in the window to the same world.
+    headless=$5
+    start --scene "$6" --record "$work/session"
+    xdotool key space
+    poll 200 grep -q '^check 100 ' "$work/session" || fail "no check line after 100 frames"
+    close_and_expect_clean_exit
+    grep -qx "scene $(grep -m 1 '^title ' "$6")" "$work/session" || fail "the replay has no scene"
+    "$headless" --verify "$work/session" >"$work/verdict" || fail "does not verify headless"
+    [ "$(cat "$work/verdict")" = "replay matches" ] || fail "headless: $(cat "$work/verdict")"
+    start --replay "$work/session"
+    wait_for_output "replay matches" 900
+    close_and_expect_clean_exit
     ;;
 odd-argument)
     # A first argument of every byte but zero, far longer than any option.

@@ -1,11 +1,14 @@
 #include "session/replay.h"
 
+#include "headless/headless.h"
 #include "headless/session.h"
 #include "session/input.h"
+#include "session/sceneInput.h"
 #include "support/quietDrawing.h"
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <sstream>
 #include <string>
 
@@ -63,6 +66,47 @@ TEST_F(Replays, RefusesLinesOutOfOrderNamingThem) {
             ADD_FAILURE() << "accepted: " << text;
         } catch (const InputError& error) {
             EXPECT_EQ(std::string(error.what()), message);
+        }
+    }
+}
+
+// A replay carries the scene its world was built from, comments and all, and plays it alone; a
+// bad scene line in it is named by the replay's own line.
+TEST_F(Replays, CarryTheirSceneWhichTheyPlayAgain) {
+    std::istringstream sceneText("corvexa-scene 1\ntitle Two\n# two of them\n"
+                                 "gps orbit perigee 20182 count 2\nship none\n");
+    const Scene scene = readScene(sceneText, "two.scene");
+    std::ostringstream written;
+    {
+        HeadlessSession session(5, KeyScript(), {}, &scene);
+        ReplayWriter writer(written, 5, &scene);
+        session.runFrame();
+        writer.end(session.getWorld(), session.getFrame());
+    }
+    const std::string head = "corvexa-replay 2\nseed 5\nscene corvexa-scene 1\nscene title Two\n";
+    EXPECT_EQ(written.str().rfind(head, 0), 0U);
+    const Replay replay = replayOf(written.str());
+    ASSERT_NE(replay.getScene(), nullptr);
+    EXPECT_EQ(replay.getScene()->getLines(), scene.getLines());
+    std::ostringstream verdict;
+    EXPECT_EQ(verifyReplay(replay, verdict), 0);
+    EXPECT_EQ(verdict.str(), "replay matches\n");
+    EXPECT_EQ(replayOf("corvexa-replay 1\nseed 1\n").getScene(), nullptr);
+
+    for (const auto& [text, message] :
+         {std::pair{std::string("corvexa-replay 2\nseed 1\nscene corvexa-scene 1\nscene gsp\n"),
+                    "taps:4: unknown object 'gsp'"},
+          std::pair{std::string("corvexa-replay 2\nseed 1\n3 +left\nscene corvexa-scene 1\n"),
+                    "taps:4: the scene comes before the first key event or check"},
+          std::pair{std::string("corvexa-replay 2\nseed 1\nscene corvexa-scene 1\n"),
+                    "taps:3: the scene has no title line"},
+          std::pair{std::string("corvexa-replay 1\nseed 1\nscene corvexa-scene 1\n"),
+                    "taps:3: frame 'scene' is not a whole number"}}) {
+        try {
+            replayOf(text);
+            ADD_FAILURE() << "accepted: " << text;
+        } catch (const InputError& error) {
+            EXPECT_EQ(std::string(error.what()).substr(0, std::strlen(message)), message);
         }
     }
 }
