@@ -45,8 +45,7 @@ expect 2 "corvexa: $work/none.scene: cannot be read: No such file or directory" 
 cmp -s "$work/out" "$expected" || fail "the report does not come first"
 printf 'corvexa-scene 1\ntitle Bad\nship none\nship none\n' >"$work/bad"
 expect 2 "corvexa: $work/bad:4: the ship is given twice" --scene "$work/bad"
-expect 2 "corvexa: --replay and --scene do not go together: a replay brings its scene" \
-    --replay "$work/session" --scene "$work/bad"
+expect 2 "corvexa: --replay excludes --scene" --replay "$work/session" --scene "$work/bad"
 
 # The report lost on a full disk is not a success.
 "$corvexa" --test >/dev/full 2>"$work/err"

@@ -54,7 +54,7 @@ printf 'corvexa-scene 1\ntitle Bad\ngps orbit perigee 500 apogee 100\n' >"$work/
 [ "$(head -n 1 "$work/err")" = "corvexa-headless: $work/bad.scene:3: apogee 100 is below the perigee 500" ] ||
     fail "said '$(head -n 1 "$work/err")'"
 "$headless" --verify "$work/ring.replay" --scene "$work/bad.scene" 2>"$work/err"
-[ "$(head -n 1 "$work/err")" = "corvexa-headless: --verify and --scene do not go together" ] ||
+[ "$(head -n 1 "$work/err")" = "corvexa-headless: --scene excludes --verify" ] ||
     fail "said '$(head -n 1 "$work/err")'"
 
 finish

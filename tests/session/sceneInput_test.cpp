@@ -66,16 +66,16 @@ TEST(SceneInput, NamesTheFileTheLineAndTheProblemOfABadScene) {
              {head + "ship at 0 0 heading 400\n",
               "bad.scene:3: heading 400 is out of range (-360 to 360 degrees)"},
              {head + "ship none\nship none\n", "bad.scene:4: the ship is given twice"},
-             {head + "#" + std::string(4096, 'x') + "\n",
-              "bad.scene:3: the line is longer than 4096 bytes"},
-             {head + "#" + std::string(4094, 'x') + "\r\n", "(accepted)"},
+             {head + "#" + std::string(4000, 'x') + "\n",
+              "bad.scene:3: a line longer than the limit of 4000 bytes"},
+             {head + "#" + std::string(3999, 'x') + "\r\n", "(accepted)"},
          }) {
         EXPECT_EQ(errorOf(text).substr(0, std::string(message).size()), message);
     }
-    // Past 8 MB, the reading stops at the line that crosses the bound.
+    // Past 2 MB, the reading stops at the line that crosses the bound.
     std::string huge = head;
-    while (huge.size() <= maxSceneBytes) {
-        huge += "#" + std::string(4000, 'x') + "\n";
+    while (huge.size() <= Scene::maxTextSize) {
+        huge += "#" + std::string(3999, 'x') + "\n";
     }
-    EXPECT_EQ(errorOf(huge), "bad.scene:2099: the scene is larger than 8 MB");
+    EXPECT_EQ(errorOf(huge), "bad.scene:527: the scene runs past the limit of 2097152 bytes");
 }
