@@ -65,6 +65,7 @@ add_custom_target(corvexa_install_files ALL DEPENDS ${corvexa_man_pages} ${corve
 install(TARGETS corvexa corvexa-headless RUNTIME DESTINATION ${corvexa_bindir})
 install(PROGRAMS tools/plot-cascade DESTINATION ${CMAKE_INSTALL_DATADIR}/corvexa)
 install(FILES headless/cascade.keys DESTINATION ${CMAKE_INSTALL_DATADIR}/corvexa)
+install(FILES ${corvexa_scenes} DESTINATION ${CMAKE_INSTALL_DATADIR}/corvexa/scenes)
 
 # The README's links lead to the guides and their pictures beside it.
 install(FILES README.md CHANGELOG.md CONTRIBUTING.md ${corvexa_changelog}

@@ -1,7 +1,7 @@
 # The Windows release: `cpack` in the build folder makes corvexa-<version>-windows-x64.zip, the
 # portable form, and corvexa-<version>-windows-x64-setup.exe, the installer, from the same
-# files: both programs, a short text on running them, the key script and the licences of
-# Corvexa and freeglut. `cpack -G ZIP` or `cpack -G NSIS` makes one of them.
+# files: both programs, a short text on running them, the key script, the scenes and the
+# licences of Corvexa and freeglut. `cpack -G ZIP` or `cpack -G NSIS` makes one of them.
 
 # freeglut's build installed its licence beside its package config (tools/windows/freeglut.sh).
 get_filename_component(corvexa_freeglut_prefix ${FreeGLUT_DIR}/../../.. ABSOLUTE)
@@ -38,6 +38,7 @@ set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
 
 install(TARGETS corvexa corvexa-headless RUNTIME DESTINATION .)
 install(FILES ${corvexa_windows_staged}/README.txt headless/cascade.keys DESTINATION .)
+install(FILES ${corvexa_scenes} DESTINATION scenes)
 install(FILES LICENSE DESTINATION . RENAME LICENSE.txt)
 install(FILES ${corvexa_freeglut_licence} DESTINATION . RENAME freeglut-COPYING.txt)
 

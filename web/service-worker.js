@@ -16,6 +16,12 @@ const files = [
     'icon-32.png',
     'icon-192.png',
     'icon-512.png',
+    'scenes/crewdragon.scene',
+    'scenes/crossing.scene',
+    'scenes/crowded-shell.scene',
+    'scenes/default.scene',
+    'scenes/eccentric.scene',
+    'scenes/gps-ring.scene',
 ];
 
 self.addEventListener('install', (event) => {

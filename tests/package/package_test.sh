@@ -82,6 +82,9 @@ env -u DISPLAY "$top/tests/e2e/report_test.sh" "$usr/games/corvexa" \
     "$top/tests/e2e/expected_report.txt" --test || fail "the installed corvexa --test"
 env -u DISPLAY "$top/tests/headless/digest_test.sh" "$usr/share/corvexa/cascade.keys" \
     "$usr/games/corvexa-headless" || fail "the installed corvexa-headless"
+env -u DISPLAY "$top/tests/headless/digest_test.sh" "$usr/share/corvexa/cascade.keys" \
+    "$usr/games/corvexa-headless" --scene "$usr/share/corvexa/scenes/default.scene" ||
+    fail "the installed corvexa-headless with the installed default.scene"
 "$usr/share/corvexa/plot-cascade" >/dev/null 2>&1
 [ $? -eq 2 ] || fail "the installed plot-cascade does not answer with its usage"
 

@@ -118,7 +118,7 @@ poll 100 window_has_the_icon ||
 poll 300 window_is_gone || fail "the program did not end after the close request"
 wineserver -w
 
-[ "$(ls "$folder" | tr '\n' ' ')" = "LICENSE.txt README.txt Uninstall.exe cascade.keys corvexa-headless.exe corvexa.exe freeglut-COPYING.txt " ] ||
+[ "$(ls "$folder" | tr '\n' ' ')" = "LICENSE.txt README.txt Uninstall.exe cascade.keys corvexa-headless.exe corvexa.exe freeglut-COPYING.txt scenes " ] ||
     fail "Program Files\\Corvexa holds: $(ls "$folder")"
 [ -f "$shortcut" ] || fail "no Corvexa.lnk in the Start menu"
 strings -a "$shortcut" | grep -qxF "$installed\\corvexa.exe" || fail "the shortcut does not start corvexa.exe"
@@ -145,7 +145,7 @@ cmp -s "$work/entry" "$work/entry.expected" ||
     fail "the Apps & features entry differs: $(diff "$work/entry.expected" "$work/entry")"
 # In kilobytes, rounded a file at a time.
 estimated=$(($(entry | sed -n 's/^EstimatedSize=//p')))
-files=$(($(cat "$folder"/* | wc -c) / 1024))
+files=$(($(find "$folder" -type f -exec cat {} + | wc -c) / 1024))
 [ $((estimated - files)) -le 7 ] && [ $((files - estimated)) -le 7 ] ||
     fail "EstimatedSize is $estimated KB for $files KB of files"
 
