@@ -39,13 +39,22 @@ bool Satellite::isCollidingWithEarth() const {
     return earthRadius + radius * position.getZoom() >= distance;
 }
 
+namespace {
+
+// One stream draws every sprite: making a stream, with its locale, costs more than drawing
+// the sprite, and a crowded sky draws a hundred thousand a frame.
+ogstream& spriteStream() {
+    static ogstream stream;
+    return stream;
+}
+
+} // namespace
+
 void Satellite::drawSprite(WholeSprite sprite) const {
-    ogstream gout;
-    (gout.*sprite)(position, angle.getRadians());
+    (spriteStream().*sprite)(position, angle.getRadians());
 }
 
 void Satellite::drawSprite(PieceSprite sprite) const {
-    ogstream gout;
     const Position noOffset;
-    (gout.*sprite)(position, angle.getRadians(), noOffset);
+    (spriteStream().*sprite)(position, angle.getRadians(), noOffset);
 }
