@@ -5,6 +5,7 @@
 #include "physics/constants.h"
 #include "scene/orbitState.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <utility>
@@ -62,6 +63,25 @@ constexpr int maxDigits = 15;
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
+// A word from the file, as the session's messages show text from outside: bytes other than
+// printable ASCII as \xNN, and a long word cut short.
+std::string escaped(const std::string& text) {
+    constexpr std::size_t longest = 40;
+    std::string shown;
+    for (std::size_t i = 0; i < text.size() && i < longest; ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        if (byte >= 0x20 && byte < 0x7F && byte != '\\') {
+            shown += static_cast<char>(byte);
+        } else {
+            const char* const hex = "0123456789ABCDEF";
+            shown += std::string("\\x") + hex[byte >> 4] + hex[byte & 0xF];
+        }
+    }
+    return text.size() > longest ? shown + "..." : shown;
+}
+
+std::string quoted(const std::string& text) { return "'" + escaped(text) + "'"; }
+
 // A decimal as written, times 10^shift, rounded once: its digits make a whole number below
 // 2^53 and the power of ten is exact, so one multiplication or division gives the nearest
 // double to the exact value, on every platform. Thus 23001.63472 km is 23001634.72 m exactly
@@ -87,11 +107,11 @@ bool readDecimal(const std::string& text, int shift, double& value, std::string&
         }
     }
     if (digits.empty()) {
-        problem = "'" + text + "' is not a number written in decimals, like -1234.5";
+        problem = quoted(text) + " is not a number written in decimals, like -1234.5";
         return false;
     }
     if (decimals > maxDigits) {
-        problem = "'" + text + "' has more than 15 decimals";
+        problem = quoted(text) + " has more than 15 decimals";
         return false;
     }
     const std::size_t first = digits.find_first_not_of('0');
@@ -100,14 +120,14 @@ bool readDecimal(const std::string& text, int shift, double& value, std::string&
         return true;
     }
     if (static_cast<int>(digits.size()) - decimals - static_cast<int>(first) > maxDigits) {
-        problem = "'" + text + "' is too large";
+        problem = quoted(text) + " is too large";
         return false;
     }
     const std::size_t last = digits.find_last_not_of('0');
     int exponent = shift - decimals + static_cast<int>(digits.size() - 1 - last);
     digits = digits.substr(first, last + 1 - first);
     if (static_cast<int>(digits.size()) > maxDigits) {
-        problem = "'" + text + "' has more than 15 significant digits";
+        problem = quoted(text) + " has more than 15 significant digits";
         return false;
     }
     std::uint64_t whole = 0;
@@ -154,7 +174,7 @@ public:
     }
     void expectEnd(const std::string& after) const {
         if (word != end) {
-            throw SceneError("'" + *word + "' after " + after + " is not expected");
+            throw SceneError(quoted(*word) + " after " + after + " is not expected");
         }
     }
 
@@ -201,11 +221,111 @@ std::string kindList() {
     return satellites + ", and the parts " + parts;
 }
 
+// What the words of an orbit line say, as they are read.
+struct OrbitLine {
+    OrbitShape orbit{0.0, 0.0, 0.0, false};
+    double anomaly = 0.0;
+    long long count = 1;
+    std::string perigeeText;
+    std::string apogeeText;
+    std::vector<std::string> seen;
+    bool given(const char* name) const {
+        return std::find(seen.begin(), seen.end(), name) != seen.end();
+    }
+};
+
+// What the words of a ship line say.
+struct ShipLine {
+    ShipStart start{};
+    std::vector<std::string> seen;
+};
+
+// A word of a line and how its values are read.
+template <typename Line> struct LineWord {
+    const char* name;
+    void (*read)(Words& words, Line& line);
+};
+
+double readHeight(Words& words, const char* name, std::string& text) {
+    const double height = words.number(name, std::string(name) + " needs its height, in km",
+                                       kilometres, -maxDistance, maxDistance, "km");
+    text = words.last();
+    if (height < 0.0) {
+        throw SceneError(std::string(name) + " " + text +
+                         " is below the surface: heights are in km above it");
+    }
+    return height;
+}
+
+double readAngle(Words& words, const char* name) {
+    return words.number(name, std::string(name) + " needs its angle, in degrees", asWritten,
+                        -maxAngle, maxAngle, "degrees");
+}
+
+const LineWord<OrbitLine> orbitWords[] = {
+    {"perigee",
+     [](Words& w, OrbitLine& l) {
+         l.orbit.perigeeHeight = readHeight(w, "perigee", l.perigeeText);
+     }},
+    {"apogee",
+     [](Words& w, OrbitLine& l) { l.orbit.apogeeHeight = readHeight(w, "apogee", l.apogeeText); }},
+    {"direction",
+     [](Words& w, OrbitLine& l) { l.orbit.perigeeDirection = readAngle(w, "direction"); }},
+    {"anomaly", [](Words& w, OrbitLine& l) { l.anomaly = readAngle(w, "anomaly"); }},
+    {"count",
+     [](Words& w, OrbitLine& l) {
+         const double value = w.number("count", "count needs a number of objects", asWritten, 1.0,
+                                       static_cast<double>(Scene::maxObjects), "objects");
+         l.count = static_cast<long long>(value);
+         if (static_cast<double>(l.count) != value) {
+             throw SceneError("count " + w.last() + " is not a whole number");
+         }
+     }},
+    {"clockwise", [](Words&, OrbitLine& l) { l.orbit.clockwise = true; }},
+    {"anticlockwise", [](Words&, OrbitLine&) {}},
+};
+
+const LineWord<ShipLine> shipWords[] = {
+    {"velocity",
+     [](Words& w, ShipLine& l) {
+         const std::string missing = "velocity needs dx and dy, in m/s";
+         const double dx = w.number("dx", missing, asWritten, -maxSpeed, maxSpeed, "m/s");
+         const double dy = w.number("dy", missing, asWritten, -maxSpeed, maxSpeed, "m/s");
+         l.start.velocity = Velocity(dx, dy);
+     }},
+    {"heading",
+     [](Words& w, ShipLine& l) {
+         // The ship's own angle is the same bearing, in radians.
+         l.start.heading = Angle(readAngle(w, "heading") * (twoPi / 360.0));
+     }},
+};
+
+// The rest of a line's words, each at most once and in any order, read through the table.
+template <typename Line, std::size_t N>
+void readWords(Words& words, const LineWord<Line> (&table)[N], Line& line, const char* what) {
+    while (!words.done()) {
+        const std::string& key = words.take("");
+        const LineWord<Line>* pWord = std::find_if(
+            table, table + N, [&key](const LineWord<Line>& entry) { return key == entry.name; });
+        if (pWord == table + N) {
+            std::string names;
+            for (const LineWord<Line>& entry : table) {
+                names += std::string(names.empty() ? "" : " ") + entry.name;
+            }
+            throw SceneError(quoted(key) + " is not a word of " + what + "; its words are " +
+                             names);
+        }
+        if (std::find(line.seen.begin(), line.seen.end(), key) != line.seen.end()) {
+            throw SceneError(key + " is given twice");
+        }
+        line.seen.push_back(key);
+        pWord->read(words, line);
+    }
+}
+
 } // namespace
 
 const char* Scene::kindName(int kind) { return kinds[kind].name; }
-
-bool Scene::isPart(int kind) { return kinds[kind].part; }
 
 Population Scene::populate() const {
     Population population;
@@ -248,7 +368,8 @@ void SceneReader::readLine(const std::string& line) {
             throw SceneError("not a scene: it must begin with '" + header + "'");
         }
         if (words[1] != std::to_string(Scene::version)) {
-            throw SceneError("version " + words[1] + " of the scene format is not known here; " +
+            throw SceneError("version " + escaped(words[1]) +
+                             " of the scene format is not known here; " +
                              "this program reads version " + std::to_string(Scene::version));
         }
         Words(words.begin() + 2, words.end()).expectEnd("the header");
@@ -257,7 +378,7 @@ void SceneReader::readLine(const std::string& line) {
         if (titleSeen) {
             throw SceneError("the title is given twice");
         }
-        scene.title = trimmed(text.substr(text.find("title") + 5));
+        scene.title = trimmed(text.substr(text.find(first) + first.size()));
         if (scene.title.empty()) {
             throw SceneError("title needs its text");
         }
@@ -274,8 +395,8 @@ void SceneReader::readLine(const std::string& line) {
             ++kind;
         }
         if (kind == kindCount) {
-            throw SceneError("unknown object '" + first + "'; the satellites are " + kindList() +
-                             "; a line may also give the title or the ship");
+            throw SceneError("unknown object " + quoted(first) + "; the satellites are " +
+                             kindList() + "; a line may also give the title or the ship");
         }
         readObject(kind, words.begin() + 1, words.end());
     }
@@ -314,77 +435,31 @@ void SceneReader::readObject(int kind, Words::Iterator word, Words::Iterator end
     }
     if (form != "orbit") {
         throw SceneError(name + " needs 'at X Y velocity DX DY' or 'orbit perigee HEIGHT ...', " +
-                         "not '" + form + "'");
+                         "not " + quoted(form));
     }
-
-    // The orbit's words, each at most once and in any order.
-    const char* const names[] = {"perigee", "apogee",    "direction",    "anomaly",
-                                 "count",   "clockwise", "anticlockwise"};
-    constexpr int wordCount = sizeof names / sizeof names[0];
-    bool given[wordCount] = {};
-    OrbitShape orbit{0.0, 0.0, 0.0, false};
-    double anomaly = 0.0;
-    long long count = 1;
-    std::string perigeeText;
-    std::string apogeeText;
-    while (!words.done()) {
-        const std::string& key = words.take("");
-        int index = 0;
-        while (index < wordCount && key != names[index]) {
-            ++index;
-        }
-        if (index == wordCount) {
-            throw SceneError("'" + key + "' is not a word of an orbit; its words are perigee " +
-                             "apogee direction anomaly count clockwise anticlockwise");
-        }
-        if (given[index]) {
-            throw SceneError(key + " is given twice");
-        }
-        given[index] = true;
-        const std::string missing = key + " needs its value";
-        if (key == "perigee" || key == "apogee") {
-            const double height =
-                words.number(key, missing, kilometres, -maxDistance, maxDistance, "km");
-            if (height < 0.0) {
-                throw SceneError(key + " " + words.last() +
-                                 " is below the surface: " + "heights are in km above it");
-            }
-            (key == "perigee" ? orbit.perigeeHeight : orbit.apogeeHeight) = height;
-            (key == "perigee" ? perigeeText : apogeeText) = words.last();
-        } else if (key == "direction" || key == "anomaly") {
-            (key == "direction" ? orbit.perigeeDirection : anomaly) =
-                words.number(key, missing, asWritten, -maxAngle, maxAngle, "degrees");
-        } else if (key == "count") {
-            const double value = words.number(key, missing, asWritten, 1.0,
-                                              static_cast<double>(Scene::maxObjects), "objects");
-            count = static_cast<long long>(value);
-            if (static_cast<double>(count) != value) {
-                throw SceneError("count " + words.last() + " is not a whole number");
-            }
-        }
-    }
-    if (given[5] && given[6]) {
+    OrbitLine line;
+    readWords(words, orbitWords, line, "an orbit");
+    if (line.given("clockwise") && line.given("anticlockwise")) {
         throw SceneError("clockwise and anticlockwise do not go together");
     }
-    orbit.clockwise = given[5];
-    if (!given[0]) {
+    if (!line.given("perigee")) {
         throw SceneError("an orbit needs its perigee: 'orbit perigee HEIGHT', in km above the "
                          "surface");
     }
-    if (!given[1]) {
-        orbit.apogeeHeight = orbit.perigeeHeight;
+    if (!line.given("apogee")) {
+        line.orbit.apogeeHeight = line.orbit.perigeeHeight;
+    } else if (line.orbit.apogeeHeight < line.orbit.perigeeHeight) {
+        throw SceneError("apogee " + line.apogeeText + " is below the perigee " + line.perigeeText);
     }
-    if (orbit.apogeeHeight < orbit.perigeeHeight) {
-        throw SceneError("apogee " + apogeeText + " is below the perigee " + perigeeText);
-    }
-    if (scene.placements.size() + static_cast<std::size_t>(count) > Scene::maxObjects) {
+    if (scene.placements.size() + static_cast<std::size_t>(line.count) > Scene::maxObjects) {
         throw SceneError("more than " + std::to_string(Scene::maxObjects) +
                          " objects: a scene holds at most that many");
     }
     // Evenly spaced in angle about the Earth's centre, the first at the anomaly given.
-    for (long long n = 0; n < count; ++n) {
-        const double at = anomaly + 360.0 * static_cast<double>(n) / static_cast<double>(count);
-        const OrbitState state = stateOnOrbit(orbit, at);
+    for (long long n = 0; n < line.count; ++n) {
+        const double anomaly =
+            line.anomaly + 360.0 * static_cast<double>(n) / static_cast<double>(line.count);
+        const OrbitState state = stateOnOrbit(line.orbit, anomaly);
         place(kind, state.position, state.velocity);
     }
 }
@@ -402,34 +477,13 @@ void SceneReader::readShip(Words::Iterator word, Words::Iterator end) {
         throw SceneError(form);
     }
     const std::string missing = "at needs x and y, in km from the Earth's centre";
-    ShipStart start{};
+    ShipLine line;
     const double x = words.number("x", missing, kilometres, -maxDistance, maxDistance, "km");
     const double y = words.number("y", missing, kilometres, -maxDistance, maxDistance, "km");
-    start.position = Position(x, y);
-    bool velocityGiven = false;
-    bool headingGiven = false;
-    while (!words.done()) {
-        const std::string& key = words.take("");
-        if (key == "velocity" && !velocityGiven) {
-            const std::string velocity = "velocity needs dx and dy, in m/s";
-            const double dx = words.number("dx", velocity, asWritten, -maxSpeed, maxSpeed, "m/s");
-            const double dy = words.number("dy", velocity, asWritten, -maxSpeed, maxSpeed, "m/s");
-            start.velocity = Velocity(dx, dy);
-            velocityGiven = true;
-        } else if (key == "heading" && !headingGiven) {
-            const double degrees = words.number("heading", "heading needs its bearing, in degrees",
-                                                asWritten, -maxAngle, maxAngle, "degrees");
-            start.heading = Angle(degrees * (twoPi / 360.0));
-            headingGiven = true;
-        } else if (key == "velocity" || key == "heading") {
-            throw SceneError(key + " is given twice");
-        } else {
-            throw SceneError("'" + key + "' is not a word of the ship; its words are at, " +
-                             "velocity and heading");
-        }
-    }
+    line.start.position = Position(x, y);
+    readWords(words, shipWords, line, "the ship");
     scene.shipChoice = Scene::ShipChoice::placed;
-    scene.ship = start;
+    scene.ship = line.start;
 }
 
 void SceneReader::place(int kind, const Position& position, const Velocity& velocity) {

@@ -54,7 +54,6 @@ public:
 
     // The name of a kind, as a scene writes it.
     static const char* kindName(int kind);
-    static bool isPart(int kind);
 
 private:
     friend class SceneReader;
