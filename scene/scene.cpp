@@ -4,6 +4,7 @@
 #include "objects/satellites.h"
 #include "physics/constants.h"
 #include "scene/orbitState.h"
+#include "scene/sceneError.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -342,7 +343,7 @@ Population Scene::populate() const {
     return population;
 }
 
-void SceneReader::readLine(const std::string& line) {
+void SceneReader::readAnyLine(const std::string& line) {
     if (line.size() > Scene::maxLineLength) {
         throw SceneError("a line longer than the limit of " + std::to_string(Scene::maxLineLength) +
                          " bytes");
@@ -403,15 +404,16 @@ void SceneReader::readLine(const std::string& line) {
     scene.lines.push_back(trimmed(line));
 }
 
-Scene SceneReader::finish() {
+std::string SceneReader::finish(Scene& read) {
     if (!headerSeen) {
-        throw SceneError(std::string("not a scene: it is empty, and must begin with '") +
-                         Scene::format + " " + std::to_string(Scene::version) + "'");
+        return std::string("not a scene: it is empty, and must begin with '") + Scene::format +
+               " " + std::to_string(Scene::version) + "'";
     }
     if (!titleSeen) {
-        throw SceneError("the scene has no title line");
+        return "the scene has no title line";
     }
-    return std::move(scene);
+    read = std::move(scene);
+    return {};
 }
 
 void SceneReader::readObject(int kind, Words::Iterator word, Words::Iterator end) {

@@ -5,15 +5,8 @@
 
 #include <cstddef>
 #include <optional>
-#include <stdexcept>
 #include <string>
 #include <vector>
-
-// What is wrong with a line of a scene; whoever reads the lines adds the file and the line.
-class SceneError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
 
 // A sky of one's own: the satellites and parts a world starts with, and its ship. Text, one
 // line each, '#' starting a comment; distances in km, speeds in m/s, angles in degrees as
@@ -67,15 +60,18 @@ private:
 };
 
 // Reads a scene a line at a time, as whatever holds it, a file or a replay, hands the lines
-// over.
+// over. What is wrong comes back as text, for the reader of the lines to name the file and the
+// line before it.
 class SceneReader {
 public:
-    // Throws SceneError.
-    void readLine(const std::string& line);
-    // The scene read; throws SceneError for one that lacks its header or title.
-    Scene finish();
+    // What is wrong with the line, or nothing.
+    std::string readLine(const std::string& line);
+    // Once every line is read: what is wrong with the whole (no header, no title), or nothing
+    // and the scene read.
+    std::string finish(Scene& read);
 
 private:
+    void readAnyLine(const std::string& line);
     void readObject(int kind, std::vector<std::string>::const_iterator word,
                     std::vector<std::string>::const_iterator end);
     void readShip(std::vector<std::string>::const_iterator word,

@@ -243,11 +243,12 @@ Replay Replay::parse(std::istream& in, const std::string& sourceName) {
         throw InputError(sourceName + ": the replay ends before its seed");
     }
     if (sceneLine != 0) {
-        try {
-            replay.scene = std::make_shared<const Scene>(sceneReader.finish());
-        } catch (const SceneError& error) {
-            throw InputError(sourceName + ":" + std::to_string(sceneLine) + ": " + error.what());
+        Scene scene;
+        const std::string problem = sceneReader.finish(scene);
+        if (!problem.empty()) {
+            throw InputError(sourceName + ":" + std::to_string(sceneLine) + ": " + problem);
         }
+        replay.scene = std::make_shared<const Scene>(std::move(scene));
     }
     std::istringstream eventLines(events);
     replay.script = KeyScript::parse(eventLines, sourceName);

@@ -5,10 +5,9 @@
 #include <fstream>
 
 void readSceneLine(SceneReader& reader, const std::string& line, const std::string& where) {
-    try {
-        reader.readLine(line);
-    } catch (const SceneError& error) {
-        throw InputError(where + error.what());
+    const std::string problem = reader.readLine(line);
+    if (!problem.empty()) {
+        throw InputError(where + problem);
     }
 }
 
@@ -18,11 +17,12 @@ Scene readScene(std::istream& in, const std::string& sourceName) {
     for (std::string line; lines.next(line);) {
         readSceneLine(reader, line, lines.where());
     }
-    try {
-        return reader.finish();
-    } catch (const SceneError& error) {
-        throw InputError(sourceName + ": " + error.what());
+    Scene scene;
+    const std::string problem = reader.finish(scene);
+    if (!problem.empty()) {
+        throw InputError(sourceName + ": " + problem);
     }
+    return scene;
 }
 
 Scene readSceneFile(const std::string& path) {

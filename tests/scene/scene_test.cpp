@@ -22,9 +22,11 @@ Scene sceneOf(const std::string& objects) {
     SceneReader reader;
     std::istringstream lines("corvexa-scene 1\ntitle Test\n" + objects);
     for (std::string line; std::getline(lines, line);) {
-        reader.readLine(line);
+        EXPECT_EQ(reader.readLine(line), "") << line;
     }
-    return reader.finish();
+    Scene scene;
+    EXPECT_EQ(reader.finish(scene), "");
+    return scene;
 }
 
 // The same objects by state, each number written to a millimetre and a micrometre a second.
