@@ -39,22 +39,13 @@ bool Satellite::isCollidingWithEarth() const {
     return earthRadius + radius * position.getZoom() >= distance;
 }
 
-namespace {
-
-// One stream draws every sprite: making a stream, with its locale, costs more than drawing
-// the sprite, and a crowded sky draws a hundred thousand a frame.
-ogstream& spriteStream() {
-    static ogstream stream;
-    return stream;
-}
-
-} // namespace
-
 void Satellite::drawSprite(WholeSprite sprite) const {
-    (spriteStream().*sprite)(position, angle.getRadians());
+    ogstream gout;
+    (gout.*sprite)(position, angle.getRadians());
 }
 
 void Satellite::drawSprite(PieceSprite sprite) const {
+    ogstream gout;
     const Position noOffset;
-    (spriteStream().*sprite)(position, angle.getRadians(), noOffset);
+    (gout.*sprite)(position, angle.getRadians(), noOffset);
 }
