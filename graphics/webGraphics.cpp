@@ -291,8 +291,14 @@ void clearColor(float red, float green, float blue, float alpha) {
     }
 }
 
+// What was drawn before a clear is gone, as in GL: a shown frame that runs several world
+// frames shows the last alone.
 void clear(unsigned int mask) {
-    makeReady(state());
+    State& s = state();
+    if ((mask & graphics::colorBufferBit) != 0U) {
+        s.batch.clear();
+    }
+    makeReady(s);
     glClear(mask);
 }
 

@@ -104,16 +104,16 @@ void WindowSession::frame(WindowInterface& ui) {
         buildNewWorld();
     }
     if (seekTarget >= 0) {
-        // Whole world frames, each drawn over the last, as fast as they come.
+        // Whole world frames as fast as they come, unseen: the picture is drawn once, after.
         const std::uint32_t started = platform::clockTicks();
         while (frames < seekTarget && platform::clockTicks() - started < seekSlice) {
-            worldFrame(ui);
+            worldFrame(ui, false);
             WindowInterface::endFrameKeys();
-            WindowInterface::beginFrame();
         }
         if (frames >= seekTarget) {
             seekTarget = -1;
         }
+        WindowInterface::beginFrame();
         redraw();
         drawOverlays();
         WindowInterface::holdKeysThisFrame();
@@ -124,15 +124,20 @@ void WindowSession::frame(WindowInterface& ui) {
         redraw();
         WindowInterface::holdKeysThisFrame();
     }
+    // Only the last of the world frames is seen; a clear of the picture for each would cost
+    // more than the world's frame itself.
     for (int i = 0; i < count; ++i) {
+        const bool last = i == count - 1;
         if (i > 0) {
             WindowInterface::endFrameKeys();
-            WindowInterface::beginFrame();
+            if (last) {
+                WindowInterface::beginFrame();
+            }
         }
-        if (trailsShown && i == count - 1) {
+        if (trailsShown && last) {
             trails.draw();
         }
-        worldFrame(ui);
+        worldFrame(ui, last);
         if (trailsShown) {
             trails.record(*world);
         }
@@ -140,7 +145,7 @@ void WindowSession::frame(WindowInterface& ui) {
     drawOverlays();
 }
 
-void WindowSession::worldFrame(WindowInterface& ui) {
+void WindowSession::worldFrame(WindowInterface& ui, bool seen) {
     if (replaying) {
         const auto& rebuilds = replay->getRebuilds();
         for (; nextRebuild < rebuilds.size() && rebuilds[nextRebuild].frame <= frames;
@@ -155,7 +160,15 @@ void WindowSession::worldFrame(WindowInterface& ui) {
             WindowInterface::keyEvent(event.code, event.pressed);
         });
     }
-    world->update(ui);
+    if (seen) {
+        world->update(ui);
+    } else {
+        // The ship is drawn all the same: its flame draws random numbers, which the fragments
+        // of the frames after would otherwise get.
+        world->handleInput(ui);
+        world->advance();
+        world->getShip().draw();
+    }
     ++frames;
     ++worldFrames;
     if (writer) {
@@ -289,7 +302,8 @@ std::string WindowSession::stateJson() const {
     json += std::string(",\"paused\":") + (time.isPaused() ? "true" : "false") +
             ",\"figuresShown\":" + (figuresShown ? "true" : "false") +
             ",\"trailsShown\":" + (trailsShown ? "true" : "false") +
-            ",\"replaying\":" + (replaying ? "true" : "false") + "}";
+            ",\"replaying\":" + (replaying ? "true" : "false") +
+            ",\"seekTarget\":" + std::to_string(seekTarget) + "}";
     return json;
 }
 

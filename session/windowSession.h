@@ -46,7 +46,8 @@ public:
     void seek(long long frame);
     // The page shows the figures itself, beside the picture.
     void showFiguresOutside() { figuresOutside = true; }
-    // The figures and the controls' state, as one JSON object, for the page.
+    // The figures and the controls' state, as one JSON object, for the page; seekTarget is
+    // the frame sought, -1 when none.
     std::string stateJson() const;
 
     const Simulator& getWorld() const { return *world; }
@@ -57,7 +58,8 @@ public:
     std::string replayText() const;
 
 private:
-    void worldFrame(WindowInterface& ui);
+    // A frame of the world; one not seen draws nothing but what its random numbers need.
+    void worldFrame(WindowInterface& ui, bool seen = true);
     void redraw() const;
     void drawOverlays() const;
     void buildNewWorld();

@@ -32,6 +32,7 @@
         onFrameDrawn: function (drawCalls) {
             stats.frames += 1;
             stats.drawCalls = drawCalls;
+            if (stats.frames === 1) window.corvexaExploreStarted();
         },
         onNoWebGL: function () {
             canvas.hidden = true;
@@ -43,10 +44,10 @@
     }
 
     // The program starts once its arguments are known: a replay in the address is unpacked
-    // first; any other session is recorded.
+    // first; any other session is recorded. Either has the explore controls (explore.js).
     (selfCheckOnly ? Promise.resolve(['--test']) : window.corvexaReplayArguments()).then(
         function (args) {
-            Module.arguments = args;
+            Module.arguments = selfCheckOnly ? args : ['--explore'].concat(args);
             var script = document.createElement('script');
             script.src = module;
             document.body.appendChild(script);

@@ -9,6 +9,7 @@ const files = [
     './',
     'page.js',
     'replay.js',
+    'explore.js',
     'page.css',
     'corvexa.js',
     'corvexa.wasm',

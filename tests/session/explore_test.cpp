@@ -115,3 +115,29 @@ TEST_F(Explore, TheWorldIsTheSameAtEverySpeedPausedSteppedOrSought) {
         EXPECT_EQ(census.breakUps, headless.breakUps);
     }
 }
+
+// However many world frames a shown frame runs, fast or seeking, the picture is cleared once
+// more after the unseen ones, not once for each: a clear costs more than a world frame.
+TEST_F(Explore, AShownFrameDrawsThePictureOnceAtAnySpeed) {
+    const ScopedZoom zoom(runningZoom);
+    WindowOptions options;
+    options.mode = WindowOptions::Mode::replay;
+    options.path = path;
+    WindowSession session(options);
+    session.start();
+    WindowProbe::setCallback(sessionFrame, &session);
+    const auto shownFrame = [] {
+        glrec::reset();
+        WindowInterface::displayFrame();
+        glrec::setRecording(false);
+        return glrec::callsNamed("glClear").size();
+    };
+    for (int i = 0; i < 6; ++i) {
+        session.command(Command::faster); // x64
+    }
+    EXPECT_EQ(shownFrame(), 2U);
+    EXPECT_EQ(session.getFrame(), 64);
+    session.seek(150);
+    EXPECT_EQ(shownFrame(), 2U);
+    EXPECT_EQ(session.getFrame(), 150);
+}

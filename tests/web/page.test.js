@@ -16,8 +16,9 @@ const reportLines = expectedReport.trimEnd().split('\n');
 
 const site = siteAndBrowser();
 
-// A window that gives the picture the window's own 700 by 500 pixels.
-const windowSized = { width: 716, height: 600, deviceScaleFactor: 1 };
+// A window that gives the picture the window's own 700 by 500 pixels, with the figures and the
+// controls under it.
+const windowSized = { width: 716, height: 760, deviceScaleFactor: 1 };
 
 function open(query = '', viewport = windowSized) {
     return scene.open(site.browser, site.server.url + query, viewport);
