@@ -72,8 +72,8 @@ std::vector<std::string> figureLines(const Figures& figures) {
 void drawFigures(const Figures& figures) {
     const std::vector<std::string> lines = figureLines(figures);
     Position line;
-    line.setPixelsX(-windowWidth / 2 + 6);
-    line.setPixelsY(-windowHeight / 2 + 6 + lineHeight * static_cast<int>(lines.size() - 1));
+    line.setPixelsX(-windowWidth / 2.0 + 6.0);
+    line.setPixelsY(-windowHeight / 2.0 + 6.0 + lineHeight * static_cast<double>(lines.size() - 1));
     setColor(COLOR_WHITE);
     for (const std::string& text : lines) {
         drawText(line, text.c_str());
