@@ -93,13 +93,18 @@ test('a scene file opens, and a bad scene link leaves a live game with the reaso
     const eccentric = await playing(page, 1);
     assert.equal(eccentric.title, "A very eccentric orbit: Kepler's second law");
 
-    const bad = zlib.deflateRawSync('corvexa-scene 1\ntitle Broken\nhubble at 0\n');
-    await page.goto(`${site.server.url}#scene=${bad.toString('base64url')}`);
-    await page.reload();
-    await until(page, () => location.hash === '' &&
-        /^This scene cannot be played: link\.scene:3: .+ A new game has started\.$/.test(
-            document.getElementById('replay-status').textContent));
-    assert.equal((await playing(page, 10)).title, 'The world as built');
+    for (const [scene, reason] of [
+        ['corvexa-scene 1\ntitle Broken\nhubble at 0\n', 'link\\.scene:3: .+'],
+        ['#'.repeat(3 << 20), 'link\\.scene: longer than the limit of 2097152 bytes'],
+    ]) {
+        const packed = zlib.deflateRawSync(scene).toString('base64url');
+        await page.goto(`${site.server.url}#scene=${packed}`);
+        await page.reload();
+        await until(page, (pattern) => location.hash === '' &&
+            new RegExp(`^This scene cannot be played: ${pattern}\\. A new game has started\\.$`)
+                .test(document.getElementById('replay-status').textContent), reason);
+        assert.equal((await playing(page, 10)).title, 'The world as built');
+    }
     await page.focus('#canvas');
     await page.keyboard.down('KeyD');
     await waitFrames(page, 3);
