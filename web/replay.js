@@ -2,15 +2,20 @@
 // compressed, into a link (#replay=...), and a link or a file opened with "Open replay" plays it
 // in the canvas, the page saying at its end whether the world came out the same. Whatever a link
 // or a file holds, the page ends up playing: what cannot be shown is said under the picture and a
-// new game starts. Loaded before the program, which it hands its arguments and the replay's file.
+// new game starts. Scenes travel in links the same way (#scene=..., scenes.js), and a scene's
+// game is recorded as any other. Loaded before the program, which it hands its arguments and the
+// file of the link.
 (function () {
     'use strict';
-    // Relative to the program's folder, so that its messages name the link, not a path.
-    var replayPath = 'link.replay';
     var recordPath = '/session.replay';
-    var prefix = '#replay=';
-    // The most a replay may hold, as the programs read it (maxTextSize in session/input.h).
-    var maxTextSize = 4 * 1024 * 1024;
+    // What a link may hold. Paths are relative to the program's folder, so that its messages
+    // name the link, not a path; the sizes are the most the programs read (maxTextSize in
+    // session/input.h, and a scene's own bound).
+    var kinds = {
+        replay: { name: 'replay', prefix: '#replay=', path: 'link.replay', maxSize: 4 << 20 },
+        scene: { name: 'scene', prefix: '#scene=', path: 'link.scene', maxSize: 2 << 20 },
+    };
+    var replay = kinds.replay;
     // Chromium opens no longer address, so a longer link was made by no page: it is refused
     // before it is decoded.
     var maxLinkLength = 2 * 1024 * 1024;
@@ -20,6 +25,8 @@
 
     var programArguments = [];
     var lastError = '';
+    // The kind and bytes of the link being played, if any.
+    var played = null;
 
     // What a link or a file holds that cannot be played, said as the programs say it.
     function Refusal(message) {
@@ -32,12 +39,12 @@
         element.classList.toggle('problem', !!problem);
     }
 
-    function refused(reason, newGame) {
+    function refused(kind, reason, newGame) {
         var after = newGame ? ' A new game has started.' : '';
-        status('This replay cannot be played: ' + reason + '.' + after, true);
+        status('This ' + kind.name + ' cannot be played: ' + reason + '.' + after, true);
     }
 
-    // The fragment's text: the replay deflated, in base64 with the URL's alphabet.
+    // The fragment's text: the replay or the scene deflated, in base64 with the URL's alphabet.
     async function pack(data) {
         var stream = new Blob([data]).stream().pipeThrough(new CompressionStream('deflate-raw'));
         var bytes = new Uint8Array(await new Response(stream).arrayBuffer());
@@ -48,9 +55,9 @@
         return btoa(binary).replace(/\+/g, '-').replace(/\//g, '_').replace(/=+$/, '');
     }
 
-    // The replay's bytes as they were, a byte-order mark and line ends included: the program
+    // The link's bytes as they were, a byte-order mark and line ends included: the program
     // reads them as it reads a file.
-    async function unpack(packed) {
+    async function unpack(packed, kind) {
         if (packed.length > maxLinkLength) {
             throw new Refusal('the link is longer than the limit of ' + maxLinkLength +
                 ' characters of an address');
@@ -66,11 +73,11 @@
         for (var i = 0; i < binary.length; i++) {
             bytes[i] = binary.charCodeAt(i);
         }
-        return inflate(bytes);
+        return inflate(bytes, kind);
     }
 
     // Read as it inflates, and stopped as soon as it passes the bound.
-    async function inflate(bytes) {
+    async function inflate(bytes, kind) {
         var inflater = new DecompressionStream('deflate-raw');
         var writer = inflater.writable.getWriter();
         var reader = inflater.readable.getReader();
@@ -87,9 +94,9 @@
         try {
             for (var step = await reader.read(); !step.done; step = await reader.read()) {
                 size += step.value.length;
-                if (size > maxTextSize) {
+                if (size > kind.maxSize) {
                     throw new Refusal(
-                        replayPath + ': longer than the limit of ' + maxTextSize + ' bytes',
+                        kind.path + ': longer than the limit of ' + kind.maxSize + ' bytes',
                     );
                 }
                 chunks.push(step.value);
@@ -99,7 +106,7 @@
             reader.cancel().catch(function () {});
             throw error instanceof Refusal
                 ? error
-                : new Refusal('the link is damaged: its replay does not inflate');
+                : new Refusal('the link is damaged: its ' + kind.name + ' does not inflate');
         }
         var text = new Uint8Array(size);
         chunks.reduce(function (at, chunk) {
@@ -111,17 +118,18 @@
 
     // The program runs once in a page: a new game is a fresh page, without the fragment. What
     // was said goes along in the history entry, which a reload keeps, where storage could be
-    // refused or full; a program in the state a bad replay left it in is not kept.
-    function playAfresh(said) {
-        history.replaceState(said ? { said: said } : null, '', location.pathname + location.search);
+    // refused or full; a program in the state a bad link left it in is not kept.
+    function playAfresh(said, kind) {
+        var state = said ? { said: said, kind: kind.name } : null;
+        history.replaceState(state, '', location.pathname + location.search);
         location.reload();
     }
 
-    // The program ends early only when it refuses its arguments or the replay (status 2), or
-    // when it aborts.
+    // The program ends early only when it refuses its arguments, the replay or the scene
+    // (status 2), or when it aborts.
     function programEnded(reason) {
-        if (programArguments[0] === '--replay') {
-            playAfresh(reason);
+        if (played) {
+            playAfresh(reason, played.kind);
         } else {
             status('The game stopped: ' + reason + '.', true);
         }
@@ -164,36 +172,41 @@
         }
     }
 
-    // The page's own address keeps no fragment, so that a reload starts a new game.
-    async function copyLink() {
+    // The session being recorded, as a link.
+    async function copyReplayLink() {
         var text = replayText();
         if (!text) {
             return;
         }
-        var link = location.href.split('#')[0] + prefix + (await pack(text));
+        await copyLink(replay, text, 'Save replay keeps it as a file');
+    }
+
+    // The link to a replay or a scene, copied; the page's own address is left alone.
+    async function copyLink(kind, data, otherwise) {
+        var link = location.href.split('#')[0] + kind.prefix + (await pack(data));
         if (link.length > maxLinkLength) {
-            status('This replay is too long for a link; Save replay keeps it as a file.', true);
+            status('This ' + kind.name + ' is too long for a link; ' + otherwise + '.', true);
         } else if (await copyText(link)) {
-            status('The link to this replay is copied.');
+            status('The link to this ' + kind.name + ' is copied.');
         } else {
-            status('The browser would not let the page copy the link; Save replay keeps the ' +
-                'replay as a file.', true);
+            status('The browser would not let the page copy the link; ' + otherwise + '.', true);
         }
     }
 
     // A file opened plays as its link would: the page starts again with it in the fragment.
-    async function open(file) {
-        if (file.size > maxTextSize) {
-            refused(file.name + ': longer than the limit of ' + maxTextSize + ' bytes');
+    async function open(kind, data, name) {
+        if (data.size > kind.maxSize) {
+            refused(kind, name + ': longer than the limit of ' + kind.maxSize + ' bytes');
             return;
         }
-        var packed = await pack(file);
-        if (location.href.split('#')[0].length + prefix.length + packed.length > maxLinkLength) {
-            refused(file.name + ': its link would be longer than the limit of ' + maxLinkLength +
-                ' characters of an address');
+        var packed = await pack(data);
+        if (location.href.split('#')[0].length + kind.prefix.length + packed.length >
+            maxLinkLength) {
+            refused(kind, name + ': its link would be longer than the limit of ' +
+                maxLinkLength + ' characters of an address');
             return;
         }
-        location.hash = prefix + packed;
+        location.hash = kind.prefix + packed;
         location.reload();
     }
 
@@ -217,6 +230,7 @@
     // sets the other fields of Module.
     window.corvexaReplayArguments = async function () {
         programArguments = await chooseArguments();
+        window.dispatchEvent(new Event('corvexa-links-read'));
         Module.quit = function (code) {
             if (code !== 0) {
                 programEnded(lastError || 'the program ended with status ' + code);
@@ -231,37 +245,57 @@
     async function chooseArguments() {
         var said = history.state && history.state.said;
         if (said) {
+            refused(kinds[history.state.kind] || replay, said, true);
             history.replaceState(null, '', location.href);
-            refused(said, true);
         }
-        if (!location.hash.startsWith(prefix)) {
-            return ['--record', recordPath];
+        var record = ['--record', recordPath];
+        var kind = Object.values(kinds).find(function (each) {
+            return location.hash.startsWith(each.prefix);
+        });
+        if (!kind) {
+            return record;
         }
         var bytes;
         try {
-            bytes = await unpack(location.hash.slice(prefix.length));
+            bytes = await unpack(location.hash.slice(kind.prefix.length), kind);
         } catch (error) {
-            refused(error instanceof Refusal ? error.message : String(error), true);
+            refused(kind, error instanceof Refusal ? error.message : String(error), true);
             history.replaceState(null, '', location.pathname + location.search);
-            return ['--record', recordPath];
+            return record;
         }
         Module.preRun = (Module.preRun || []).concat(function () {
-            FS.writeFile(replayPath, bytes);
+            FS.writeFile(kind.path, bytes);
         });
+        played = { kind: kind, bytes: bytes };
+        if (kind === kinds.scene) {
+            return ['--scene', kind.path].concat(record);
+        }
         status('Showing a replay: Stop replay gives the keys back.');
         document.getElementById('stop-replay').hidden = false;
-        return ['--replay', replayPath];
+        return ['--replay', kind.path];
     }
 
+    // What scenes.js shares of the links' machinery.
+    window.corvexaLinks = {
+        kinds: kinds,
+        played: function () {
+            return played;
+        },
+        open: open,
+        copyLink: copyLink,
+        refused: refused,
+        playAfresh: playAfresh,
+    };
+
     document.getElementById('save-replay').addEventListener('click', save);
-    document.getElementById('copy-link').addEventListener('click', copyLink);
+    document.getElementById('copy-link').addEventListener('click', copyReplayLink);
     document.getElementById('stop-replay').addEventListener('click', function () {
         playAfresh(null);
     });
     document.getElementById('open-replay').addEventListener('change', function (event) {
         var files = event.target.files;
         if (files.length > 0) {
-            open(files[0]);
+            open(replay, files[0], files[0].name);
         }
         event.target.value = '';
     });

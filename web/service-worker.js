@@ -10,19 +10,14 @@ const files = [
     'page.js',
     'replay.js',
     'explore.js',
+    'scenes.js',
     'page.css',
     'corvexa.js',
     'corvexa.wasm',
     'manifest.webmanifest',
     'icon-32.png',
     'icon-192.png',
-    'icon-512.png',
-    'scenes/crewdragon.scene',
-    'scenes/crossing.scene',
-    'scenes/crowded-shell.scene',
-    'scenes/default.scene',
-    'scenes/eccentric.scene',
-    'scenes/gps-ring.scene',
+    'icon-512.png',@corvexa_scene_files@
 ];
 
 self.addEventListener('install', (event) => {

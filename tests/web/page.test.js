@@ -17,8 +17,8 @@ const reportLines = expectedReport.trimEnd().split('\n');
 const site = siteAndBrowser();
 
 // A window that gives the picture the window's own 700 by 500 pixels, with the figures and the
-// controls under it.
-const windowSized = { width: 716, height: 760, deviceScaleFactor: 1 };
+// controls under it, the replays' and the scenes' rows among them.
+const windowSized = { width: 716, height: 800, deviceScaleFactor: 1 };
 
 function open(query = '', viewport = windowSized) {
     return scene.open(site.browser, site.server.url + query, viewport);
