@@ -12,6 +12,7 @@
 
 #include <fstream>
 #include <functional>
+#include <memory>
 #include <sstream>
 #include <string>
 
@@ -38,17 +39,24 @@ protected:
     }
     void TearDown() override { WindowProbe::reset(); }
 
+    // The replay in the window's viewer, as the program starts it, its frames run by the window.
+    std::unique_ptr<WindowSession> openViewer() const {
+        WindowOptions options;
+        options.mode = WindowOptions::Mode::replay;
+        options.path = path;
+        auto session = std::make_unique<WindowSession>(options);
+        session->start();
+        WindowProbe::setCallback(sessionFrame, session.get());
+        return session;
+    }
+
     // The replay in the window's viewer, the actions before each shown frame, until the world
     // has run that many frames: its census then.
     Census view(long long frames, const std::function<void(WindowSession&, int)>& before,
                 int leastShown = 0) {
         const ScopedZoom zoom(runningZoom);
-        WindowOptions options;
-        options.mode = WindowOptions::Mode::replay;
-        options.path = path;
-        WindowSession session(options);
-        session.start();
-        WindowProbe::setCallback(sessionFrame, &session);
+        const std::unique_ptr<WindowSession> pViewer = openViewer();
+        WindowSession& session = *pViewer;
         for (int shown = 0; (session.getFrame() < frames || shown < leastShown) && shown < 10000;
              ++shown) {
             before(session, shown);
@@ -120,12 +128,8 @@ TEST_F(Explore, TheWorldIsTheSameAtEverySpeedPausedSteppedOrSought) {
 // more after the unseen ones, not once for each: a clear costs more than a world frame.
 TEST_F(Explore, AShownFrameDrawsThePictureOnceAtAnySpeed) {
     const ScopedZoom zoom(runningZoom);
-    WindowOptions options;
-    options.mode = WindowOptions::Mode::replay;
-    options.path = path;
-    WindowSession session(options);
-    session.start();
-    WindowProbe::setCallback(sessionFrame, &session);
+    const std::unique_ptr<WindowSession> pViewer = openViewer();
+    WindowSession& session = *pViewer;
     const auto shownFrame = [] {
         glrec::reset();
         WindowInterface::displayFrame();

@@ -1,6 +1,8 @@
 // What the page's tests share: a page opened on a screen with its console kept, its frames
-// awaited, its picture read and described, and fingers on a touch screen.
+// awaited, its picture read and described, fingers on a touch screen, and a live game's keys.
 'use strict';
+
+const assert = require('node:assert/strict');
 
 // A page with its console and its errors kept; page errors are kept apart from the messages
 // the program itself writes to the console's error stream.
@@ -193,4 +195,23 @@ async function touch(page, type, fingers) {
     await touchSessions.get(page).send('Input.dispatchTouchEvent', { type, touchPoints: points });
 }
 
-module.exports = { liveBullets, open, replayLink, framesReach, waitFrames, nextPicture, touch };
+// A live game: the canvas takes a held D, and the session's record has it.
+async function recordsAKey(page) {
+    await page.focus('#canvas');
+    await page.keyboard.down('KeyD');
+    await waitFrames(page, 3);
+    await page.keyboard.up('KeyD');
+    const recorded = await page.evaluate(() => Module.ccall('corvexa_replay_text', 'string', []));
+    assert.match(recorded, /^\d+ \+right$/m);
+}
+
+module.exports = {
+    liveBullets,
+    open,
+    replayLink,
+    framesReach,
+    waitFrames,
+    nextPicture,
+    touch,
+    recordsAKey,
+};

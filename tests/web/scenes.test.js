@@ -7,7 +7,7 @@ const assert = require('node:assert/strict');
 const path = require('path');
 const zlib = require('zlib');
 const { repository, siteAndBrowser } = require('./browser.js');
-const { waitFrames } = require('./scene.js');
+const { recordsAKey, waitFrames } = require('./scene.js');
 
 const site = siteAndBrowser();
 
@@ -105,11 +105,6 @@ test('a scene file opens, and a bad scene link leaves a live game with the reaso
                 .test(document.getElementById('replay-status').textContent), reason);
         assert.equal((await playing(page, 10)).title, 'The world as built');
     }
-    await page.focus('#canvas');
-    await page.keyboard.down('KeyD');
-    await waitFrames(page, 3);
-    await page.keyboard.up('KeyD');
-    const recorded = await page.evaluate(() => Module.ccall('corvexa_replay_text', 'string', []));
-    assert.match(recorded, /^\d+ \+right$/m);
+    await recordsAKey(page);
     await page.close();
 });

@@ -8,7 +8,7 @@ const fs = require('fs');
 const path = require('path');
 const zlib = require('zlib');
 const { repository, siteAndBrowser } = require('./browser.js');
-const { replayLink, waitFrames } = require('./scene.js');
+const { recordsAKey, replayLink } = require('./scene.js');
 
 const site = siteAndBrowser(['--enable-precise-memory-info']);
 const mebibyte = 1024 * 1024;
@@ -43,12 +43,7 @@ async function assertLiveGame(page, status) {
         await new Promise((resolve) => setTimeout(resolve, 100));
     }
     assert.ok(await page.$eval('#stop-replay', (button) => button.hidden));
-    await page.focus('#canvas');
-    await page.keyboard.down('KeyD');
-    await waitFrames(page, 3);
-    await page.keyboard.up('KeyD');
-    const recorded = await page.evaluate(() => Module.ccall('corvexa_replay_text', 'string', []));
-    assert.match(recorded, /^\d+ \+right$/m);
+    await recordsAKey(page);
 }
 
 test('links of no replay, of a bomb and of a replay too long leave a live game', async () => {
