@@ -27,6 +27,17 @@ void writeCsvRow(std::ostream& out, const Census& census) {
     out << row;
 }
 
+namespace {
+
+// The report goes to standard output; a stream that failed has lost it.
+void checkReport(const std::ostream& out) {
+    if (!out) {
+        throw WriteError("standard output: cannot be written: " + lastSystemError());
+    }
+}
+
+} // namespace
+
 std::string runHeadless(const Options& options, const KeyScript& script, std::ostream& out,
                         std::ostream* replayOut, const std::vector<Replay::Rebuild>& rebuilds,
                         const Scene* scene) {
@@ -45,9 +56,7 @@ std::string runHeadless(const Options& options, const KeyScript& script, std::os
             // A row shows no digest, which would cost a crowded world more than its counting.
             writeCsvRow(out, takeCensus(session.getWorld(), session.getFrame(), false));
             // No use running on once the report is lost.
-            if (!out) {
-                throw WriteError("standard output: cannot be written: " + lastSystemError());
-            }
+            checkReport(out);
         }
         if (last) {
             break;
@@ -115,9 +124,7 @@ KeyScript readKeys(std::istream& in, const std::string& name, Options& options,
 // Standard output's last bytes leave with the flush: a full disk shows only then.
 void finishOutput(std::ostream& out) {
     out.flush();
-    if (!out) {
-        throw WriteError("standard output: cannot be written: " + lastSystemError());
-    }
+    checkReport(out);
 }
 
 } // namespace

@@ -16,7 +16,6 @@ struct Options {
     static constexpr unsigned int defaultSeed = 1;
 
     long long frames = defaultFrames;
-    bool framesGiven = false;
     long long maxFrames = defaultMaxFrames;
     unsigned int seed = defaultSeed;
     std::string keysPath;  // empty: no keys; "-": standard input

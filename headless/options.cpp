@@ -105,7 +105,6 @@ Options parseOptions(const std::vector<std::string>& arguments) {
     options.version = request == commandLine::Request::version;
     options.seed = static_cast<unsigned int>(seed);
     options.seedGiven = app.count("--seed") > 0;
-    options.framesGiven = app.count("--frames") > 0;
     return options;
 }
 

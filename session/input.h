@@ -57,7 +57,6 @@ public:
     // "name:7: ", for a message about the line last read.
     std::string where() const;
     long long getLineNumber() const { return lineNumber; }
-    const std::string& getSourceName() const { return name; }
 
 private:
     std::istream& in;
