@@ -163,11 +163,7 @@ void WindowSession::worldFrame(WindowInterface& ui, bool seen) {
     if (seen) {
         world->update(ui);
     } else {
-        // The ship is drawn all the same: its flame draws random numbers, which the fragments
-        // of the frames after would otherwise get.
-        world->handleInput(ui);
-        world->advance();
-        world->getShip().draw();
+        world->updateUnseen(ui);
     }
     ++frames;
     ++worldFrames;

@@ -34,9 +34,10 @@ bool isModest(double value) { return std::abs(value) <= largest; }
 
 } // namespace
 
-// Rises with the coordinate, so ranges that overlap keep overlapping as cell indices.
+// Rises with the coordinate, so ranges that overlap keep overlapping as cell indices; a
+// product by the reciprocal rises as a quotient does, and costs less.
 std::int32_t CollisionPass::Axis::indexOf(double value) const {
-    const double index = std::floor((value - low) / cell);
+    const double index = std::floor((value - low) * perCell);
     if (index <= 0.0) {
         return 0;
     }
@@ -106,9 +107,13 @@ void CollisionPass::breakUpPairsByGrid(SatelliteList& newDebris) {
     auto pBody = bodies.begin();
     for (std::uint32_t i = 0; i < live.size(); ++i) {
         const bool inGrid = pBody != bodies.end() && pBody->index == i;
+        const bool alive = live[i]->isAlive();
         std::uint32_t partner = noPartner;
-        if (inGrid && live[i]->isAlive()) {
-            partner = firstPartnerInGrid(*pBody);
+        if (inGrid) {
+            // Dead or alive, the body leaves its cells' cursors behind it.
+            partner = firstPartnerInGrid(*pBody, alive);
+        }
+        if (inGrid && alive) {
             // Infinite or negative reaches and positions far out are rare: tried one by one.
             for (auto pOther = std::upper_bound(irregular.begin(), irregular.end(), i);
                  pOther != irregular.end() && *pOther < partner; ++pOther) {
@@ -116,7 +121,7 @@ void CollisionPass::breakUpPairsByGrid(SatelliteList& newDebris) {
                     partner = *pOther;
                 }
             }
-        } else if (!inGrid && live[i]->isAlive()) {
+        } else if (!inGrid && alive) {
             for (std::uint32_t j = i + 1; j < live.size() && partner == noPartner; ++j) {
                 if (touchesLive(i, j)) {
                     partner = j;
@@ -184,8 +189,8 @@ void CollisionPass::layOutGrid() {
 
     // Larger cells until huge objects no longer cover too many of them; one cell always does.
     for (;;) {
-        axisX = {lowX, cell, static_cast<std::int32_t>(std::floor(spanX / cell)) + 1};
-        axisY = {lowY, cell, static_cast<std::int32_t>(std::floor(spanY / cell)) + 1};
+        axisX = {lowX, 1.0 / cell, static_cast<std::int32_t>(std::floor(spanX / cell)) + 1};
+        axisY = {lowY, 1.0 / cell, static_cast<std::int32_t>(std::floor(spanY / cell)) + 1};
         double entries = 0.0;
         for (Body& body : bodies) {
             body.cellX = axisX.indexOf(body.x - body.reach);
@@ -227,22 +232,24 @@ void CollisionPass::fillCells() {
         const Entry entry{body.x, body.y, body.reach, body.index};
         forEachCell(body, [&](std::size_t c) { cellEntries[--cellStart[c]] = entry; });
     }
+    cellCursor.assign(cellStart.begin(), cellStart.end() - 1);
 }
 
-// The earliest object after the body that touches it and is alive, or noPartner. Each cell
-// lists its bodies in order, so the scan of a cell ends at its first partner.
-std::uint32_t CollisionPass::firstPartnerInGrid(const Body& body) const {
+// The earliest object after the body that touches it and is alive, or noPartner; nothing
+// is sought for a dead body. Bodies come in order, and each cell lists its bodies in order,
+// so a cell's cursor stands on the body asked about: the cell's later bodies follow it, and
+// the scan of a cell ends at its first partner.
+std::uint32_t CollisionPass::firstPartnerInGrid(const Body& body, bool alive) {
     const auto width = static_cast<std::size_t>(axisX.count);
     std::uint32_t partner = noPartner;
     for (std::int32_t cy = body.cellY; cy <= body.lastCellY; ++cy) {
         for (std::int32_t cx = body.cellX; cx <= body.lastCellX; ++cx) {
             const std::size_t c =
                 static_cast<std::size_t>(cy) * width + static_cast<std::size_t>(cx);
+            assert(cellEntries[cellCursor[c]].index == body.index);
+            const Entry* pEntry = cellEntries.data() + ++cellCursor[c];
             const Entry* const pEnd = cellEntries.data() + cellStart[c + 1];
-            const Entry* pEntry = std::upper_bound(
-                cellEntries.data() + cellStart[c], pEnd, body.index,
-                [](std::uint32_t index, const Entry& entry) { return index < entry.index; });
-            for (; pEntry < pEnd && pEntry->index < partner; ++pEntry) {
+            for (; alive && pEntry < pEnd && pEntry->index < partner; ++pEntry) {
                 // Wider than isColliding by the slack, whatever the rounding.
                 const double dx = body.x - pEntry->x;
                 const double dy = body.y - pEntry->y;

@@ -27,7 +27,7 @@ private:
     // The cells along one axis; the border cells also take everything beyond them.
     struct Axis {
         double low;
-        double cell;
+        double perCell; // cells a metre
         std::int32_t count;
         std::int32_t indexOf(double value) const;
     };
@@ -58,7 +58,7 @@ private:
     void breakUpPairsByGrid(SatelliteList& newDebris);
     void layOutGrid();
     void fillCells();
-    std::uint32_t firstPartnerInGrid(const Body& body) const;
+    std::uint32_t firstPartnerInGrid(const Body& body, bool alive);
     bool touchesLive(std::uint32_t index, std::uint32_t other) const;
 
     std::size_t gridThreshold;
@@ -68,5 +68,7 @@ private:
     Axis axisX{};
     Axis axisY{};
     std::vector<std::uint32_t> cellStart;
+    // Each cell's first entry not yet asked about.
+    std::vector<std::uint32_t> cellCursor;
     std::vector<Entry> cellEntries;
 };

@@ -32,6 +32,12 @@ void Simulator::update(const WindowInterface& ui) {
     draw();
 }
 
+void Simulator::updateUnseen(const WindowInterface& ui) {
+    handleInput(ui);
+    advance();
+    ship.draw();
+}
+
 void Simulator::handleInput(const WindowInterface& ui) {
     if (!shipAboard) {
         return;

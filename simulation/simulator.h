@@ -23,6 +23,10 @@ public:
 
     // One frame: input, motion and collisions, drawing.
     void update(const WindowInterface& ui);
+    // The same frame when nobody sees it: only the ship draws, since its flame draws random
+    // numbers that the fragments of later frames would otherwise get. The world comes out bit
+    // for bit as update leaves it.
+    void updateUnseen(const WindowInterface& ui);
     void handleInput(const WindowInterface& ui);
     void advance();
     void draw() const;
