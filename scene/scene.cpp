@@ -63,6 +63,8 @@ constexpr double powersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
 constexpr int maxDigits = 15;
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
+// What separates words: a scene's editor may have put tabs or a carriage return.
+bool isSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r' && c != '\n'); }
 
 // A word from the file, as the session's messages show text from outside: bytes other than
 // printable ASCII as \xNN, and a long word cut short.
@@ -193,23 +195,31 @@ private:
 
 std::vector<std::string> wordsOf(const std::string& text) {
     std::vector<std::string> words;
-    std::size_t at = 0;
-    const char* const space = " \t\r\v\f";
-    while ((at = text.find_first_not_of(space, at)) != std::string::npos) {
-        const std::size_t stop = text.find_first_of(space, at);
-        words.push_back(text.substr(at, stop - at));
-        at = stop;
+    words.reserve(8);
+    for (std::size_t at = 0; at < text.size();) {
+        if (isSpace(text[at])) {
+            ++at;
+            continue;
+        }
+        const std::size_t start = at;
+        while (at < text.size() && !isSpace(text[at])) {
+            ++at;
+        }
+        words.emplace_back(text, start, at - start);
     }
     return words;
 }
 
 std::string trimmed(const std::string& text) {
-    const char* const space = " \t\r\v\f";
-    const std::size_t first = text.find_first_not_of(space);
-    if (first == std::string::npos) {
-        return {};
+    std::size_t first = 0;
+    std::size_t last = text.size();
+    while (first < last && isSpace(text[first])) {
+        ++first;
     }
-    return text.substr(first, text.find_last_not_of(space) + 1 - first);
+    while (last > first && isSpace(text[last - 1])) {
+        --last;
+    }
+    return text.substr(first, last - first);
 }
 
 std::string kindList() {
@@ -418,14 +428,18 @@ std::string SceneReader::finish(Scene& read) {
 
 void SceneReader::readObject(int kind, Words::Iterator word, Words::Iterator end) {
     Words words(word, end);
-    const std::string name = kinds[kind].name;
-    const std::string& form =
-        words.take(name + " needs 'at X Y velocity DX DY' or 'orbit perigee HEIGHT ...'");
+    const char* const name = kinds[kind].name;
+    if (words.done()) {
+        throw SceneError(std::string(name) +
+                         " needs 'at X Y velocity DX DY' or 'orbit perigee HEIGHT ...'");
+    }
+    const std::string& form = words.take({});
     if (form == "at") {
-        const std::string missing = "at needs x and y, in km from the Earth's centre";
+        // Built once: a scene may hold a hundred thousand such lines.
+        static const std::string missing = "at needs x and y, in km from the Earth's centre";
         const double x = words.number("x", missing, kilometres, -maxDistance, maxDistance, "km");
         const double y = words.number("y", missing, kilometres, -maxDistance, maxDistance, "km");
-        const std::string velocity = "after 'at X Y' comes 'velocity DX DY', in m/s";
+        static const std::string velocity = "after 'at X Y' comes 'velocity DX DY', in m/s";
         if (words.take(velocity) != "velocity") {
             throw SceneError(velocity);
         }
@@ -436,8 +450,9 @@ void SceneReader::readObject(int kind, Words::Iterator word, Words::Iterator end
         return;
     }
     if (form != "orbit") {
-        throw SceneError(name + " needs 'at X Y velocity DX DY' or 'orbit perigee HEIGHT ...', " +
-                         "not " + quoted(form));
+        throw SceneError(std::string(name) +
+                         " needs 'at X Y velocity DX DY' or 'orbit perigee HEIGHT ...', not " +
+                         quoted(form));
     }
     OrbitLine line;
     readWords(words, orbitWords, line, "an orbit");

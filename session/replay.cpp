@@ -184,7 +184,7 @@ Replay Replay::parse(std::istream& in, const std::string& sourceName) {
             }
             // The scene's line as it was, comments and all.
             const std::size_t after = line.find(Replay::sceneWord) + std::strlen(Replay::sceneWord);
-            readSceneLine(sceneReader, line.substr(after), where);
+            readSceneLine(sceneReader, line.substr(after), reader);
             sceneLine = sceneLine == 0 ? reader.getLineNumber() : sceneLine;
             events += '\n';
             continue;
@@ -268,13 +268,15 @@ void Replay::checkLength(long long limit, const std::string& raiseWith) const {
 
 ReplayWriter::ReplayWriter(std::ostream& output, unsigned int seed, const Scene* scene)
     : out(output) {
-    writeLine(std::string(Replay::format) + " " + std::to_string(Replay::version));
-    writeLine("seed " + std::to_string(seed));
+    // The head goes out whole, flushed once: a scene may have a hundred thousand lines.
+    std::string head = std::string(Replay::format) + " " + std::to_string(Replay::version) +
+                       "\nseed " + std::to_string(seed);
     if (scene != nullptr) {
         for (const std::string& line : scene->getLines()) {
-            writeLine(std::string(Replay::sceneWord) + " " + line);
+            head += "\n" + std::string(Replay::sceneWord) + " " + line;
         }
     }
+    writeLine(head);
 }
 
 void ReplayWriter::worldRebuilt(long long frame, unsigned int seed) {

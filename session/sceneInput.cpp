@@ -4,10 +4,10 @@
 
 #include <fstream>
 
-void readSceneLine(SceneReader& reader, const std::string& line, const std::string& where) {
+void readSceneLine(SceneReader& reader, const std::string& line, const LineReader& lines) {
     const std::string problem = reader.readLine(line);
     if (!problem.empty()) {
-        throw InputError(where + problem);
+        throw InputError(lines.where() + problem);
     }
 }
 
@@ -15,7 +15,7 @@ Scene readScene(std::istream& in, const std::string& sourceName) {
     SceneReader reader;
     LineReader lines(in, sourceName);
     for (std::string line; lines.next(line);) {
-        readSceneLine(reader, line, lines.where());
+        readSceneLine(reader, line, lines);
     }
     Scene scene;
     const std::string problem = reader.finish(scene);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "scene/scene.h"
+#include "session/input.h"
 
 #include <iosfwd>
 #include <string>
@@ -11,5 +12,5 @@ Scene readScene(std::istream& in, const std::string& sourceName);
 // The same from a file, named by its path.
 Scene readSceneFile(const std::string& path);
 
-// A scene's line read elsewhere, a replay's: the problem named by where, "FILE:LINE: ".
-void readSceneLine(SceneReader& reader, const std::string& line, const std::string& where);
+// A scene's line read elsewhere too, a replay's: the problem named by the line last read.
+void readSceneLine(SceneReader& reader, const std::string& line, const LineReader& lines);

@@ -104,7 +104,8 @@ TEST_F(SceneWorld, AWorldByOrbitAndTheSameByStateMoveAlike) {
 
 TEST(Scene, MakesEachKindInTheOrderOfItsLinesAndTheShipAsAsked) {
     const ScopedZoom zoom(runningZoom);
-    const Scene scene = sceneOf("sputnik at 0 9000 velocity 6000 0\n"
+    // Tabs, vertical tabs, form feeds and a carriage return part words as spaces do.
+    const Scene scene = sceneOf("sputnik\tat 0 9000\v\fvelocity 6000 0 \r\n"
                                 "hubble-computer at 9000 0 velocity 0 -6000  # a loose part\n"
                                 "crewdragon orbit perigee 1000 count 2\n"
                                 "ship at 10 -20 velocity 3 4 heading 90\n");
