@@ -14,3 +14,19 @@ if(CMAKE_CROSSCOMPILING)
 else()
     find_package(CLI11 2.1 CONFIG REQUIRED)
 endif()
+
+# The files that declare options through CLI11. Its templates cost them most of their build
+# time, at -O2 with full debug information nearly twice what -O1 with line tables costs, and in
+# every build; the options are read once, at start, so these files are built the cheaper way.
+# The page keeps its build for size. Under the sanitizers they are not instrumented either:
+# CLI11 is not ours to check, and what its validators call to read numbers is (session/input.cpp).
+function(corvexa_option_sources)
+    if(EMSCRIPTEN)
+        return()
+    endif()
+    set(options -O1 $<$<CONFIG:Debug,RelWithDebInfo>:-g1>)
+    if(CORVEXA_SANITIZE OR CORVEXA_FUZZ)
+        list(APPEND options -fno-sanitize=all)
+    endif()
+    set_source_files_properties(${ARGN} PROPERTIES COMPILE_OPTIONS "${options}")
+endfunction()

@@ -270,7 +270,9 @@ TEST(CollisionPass, AWorldRunsFrameForFrameLikeTheLoopOverItsWholeHistory) {
     ASSERT_EQ(mine.size(), theirs.size());
     int alive = 0;
     for (std::size_t i = 0; i < mine.size(); ++i) {
-        ASSERT_TRUE(typeid(*mine[i]) == typeid(*theirs[i])) << i;
+        const Satellite& ours = *mine[i];
+        const Satellite& other = *theirs[i];
+        ASSERT_TRUE(typeid(ours) == typeid(other)) << i;
         ASSERT_EQ(mine[i]->isAlive(), theirs[i]->isAlive()) << i;
         ASSERT_EQ(mine[i]->getPosition().getMetersX(), theirs[i]->getPosition().getMetersX());
         ASSERT_EQ(mine[i]->getPosition().getMetersY(), theirs[i]->getPosition().getMetersY());
