@@ -82,8 +82,9 @@ void sceneBuild(benchmark::State& state) {
 }
 BENCHMARK(sceneBuild)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
-// Headless frames of the rings: keys, motion, break-ups and drawing through the backend that
-// does nothing; with a census too when range(1), as a report row of every frame takes.
+// Headless frames of the rings: keys, motion, break-ups and the ship's drawing, through the
+// backend that does nothing; with a census too when range(1), as a report row of every frame
+// takes.
 void sceneFrame(benchmark::State& state) {
     const Scene scene = sceneOf(rings(state.range(0)));
     const bool census = state.range(1) != 0;
