@@ -41,6 +41,7 @@ Figures takeFigures(const Simulator& world, long long frame, long long worldFram
     figures.fragments = census.fragments;
     figures.bullets = census.bullets;
     figures.breakUps = census.breakUps;
+    figures.shipAboard = world.hasShip();
     figures.shipAlive = census.shipAlive;
     const Ship& ship = world.getShip();
     const double x = ship.getPosition().getMetersX();
@@ -63,9 +64,16 @@ std::vector<std::string> figureLines(const Figures& figures) {
                     std::to_string(figures.fragments) + "  Bullets " +
                     std::to_string(figures.bullets));
     lines.push_back("Break-ups " + std::to_string(figures.breakUps));
-    lines.push_back(figures.shipAlive ? format("Ship %.2f km/s, %.0f km up", figures.shipSpeed,
-                                               figures.shipHeight)
-                                      : "Ship destroyed: R starts a new world");
+    if (!figures.shipAboard) {
+        lines.emplace_back("No ship in this scene");
+    } else if (figures.shipAlive) {
+        lines.push_back(
+            format("Ship %.2f km/s, %.0f km up", figures.shipSpeed, figures.shipHeight));
+    } else {
+        // A replay's viewer makes no new world.
+        lines.emplace_back(figures.replayFrames > 0 ? "Ship destroyed"
+                                                    : "Ship destroyed: R starts a new world");
+    }
     return lines;
 }
 
@@ -113,11 +121,12 @@ std::string figuresJson(const Figures& figures) {
     std::snprintf(text, sizeof text,
                   "{\"frame\":%lld,\"worldFrames\":%lld,\"replayFrames\":%lld,\"speed\":\"%s\","
                   "\"satellites\":%d,\"parts\":%d,\"fragments\":%d,\"bullets\":%d,"
-                  "\"breakUps\":%lld,\"shipAlive\":%s,\"shipSpeed\":%.3f,\"shipHeight\":%.1f,"
-                  "\"time\":\"%s\"}",
+                  "\"breakUps\":%lld,\"shipAboard\":%s,\"shipAlive\":%s,\"shipSpeed\":%.3f,"
+                  "\"shipHeight\":%.1f,\"time\":\"%s\"}",
                   figures.frame, figures.worldFrames, figures.replayFrames, figures.speed.c_str(),
                   figures.satellites, figures.parts, figures.fragments, figures.bullets,
-                  figures.breakUps, figures.shipAlive ? "true" : "false", figures.shipSpeed,
-                  figures.shipHeight, timeText(figures.worldFrames).c_str());
+                  figures.breakUps, figures.shipAboard ? "true" : "false",
+                  figures.shipAlive ? "true" : "false", figures.shipSpeed, figures.shipHeight,
+                  timeText(figures.worldFrames).c_str());
     return text;
 }

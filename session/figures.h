@@ -17,6 +17,7 @@ struct Figures {
     int fragments = 0;
     int bullets = 0;
     long long breakUps = 0;
+    bool shipAboard = true; // false in a scene without one
     bool shipAlive = true;
     double shipSpeed = 0.0;  // km/s
     double shipHeight = 0.0; // km above the surface

@@ -72,9 +72,11 @@
         setText(document.getElementById('figure-break-ups'), String(s.breakUps));
         setText(
             document.getElementById('figure-ship'),
-            s.shipAlive
-                ? s.shipSpeed.toFixed(2) + ' km/s, ' + s.shipHeight.toFixed(0) + ' km up'
-                : shipLost(s),
+            !s.shipAboard
+                ? 'none in this scene'
+                : s.shipAlive
+                  ? s.shipSpeed.toFixed(2) + ' km/s, ' + s.shipHeight.toFixed(0) + ' km up'
+                  : shipLost(s),
         );
     }
 
