@@ -53,6 +53,10 @@ constexpr double maxDistance = 1000000.0; // km, from the centre or above the su
 constexpr double maxSpeed = 100000.0;     // m/s, each component
 constexpr double maxAngle = 360.0;        // degrees, either way
 
+// What an 'at' line lacks, built once: a scene may hold a hundred thousand such lines.
+const std::string placeNeeded = "at needs x and y, in km from the Earth's centre";
+const std::string velocityNeeded = "after 'at X Y' comes 'velocity DX DY', in m/s";
+
 constexpr int kilometres = 3; // powers of ten from km to metres
 constexpr int asWritten = 0;
 
@@ -435,16 +439,15 @@ void SceneReader::readObject(int kind, Words::Iterator word, Words::Iterator end
     }
     const std::string& form = words.take({});
     if (form == "at") {
-        // Built once: a scene may hold a hundred thousand such lines.
-        static const std::string missing = "at needs x and y, in km from the Earth's centre";
-        const double x = words.number("x", missing, kilometres, -maxDistance, maxDistance, "km");
-        const double y = words.number("y", missing, kilometres, -maxDistance, maxDistance, "km");
-        static const std::string velocity = "after 'at X Y' comes 'velocity DX DY', in m/s";
-        if (words.take(velocity) != "velocity") {
-            throw SceneError(velocity);
+        const double x =
+            words.number("x", placeNeeded, kilometres, -maxDistance, maxDistance, "km");
+        const double y =
+            words.number("y", placeNeeded, kilometres, -maxDistance, maxDistance, "km");
+        if (words.take(velocityNeeded) != "velocity") {
+            throw SceneError(velocityNeeded);
         }
-        const double dx = words.number("dx", velocity, asWritten, -maxSpeed, maxSpeed, "m/s");
-        const double dy = words.number("dy", velocity, asWritten, -maxSpeed, maxSpeed, "m/s");
+        const double dx = words.number("dx", velocityNeeded, asWritten, -maxSpeed, maxSpeed, "m/s");
+        const double dy = words.number("dy", velocityNeeded, asWritten, -maxSpeed, maxSpeed, "m/s");
         words.expectEnd("the velocity");
         place(kind, Position(x, y), Velocity(dx, dy));
         return;
@@ -493,10 +496,9 @@ void SceneReader::readShip(Words::Iterator word, Words::Iterator end) {
     if (first != "at") {
         throw SceneError(form);
     }
-    const std::string missing = "at needs x and y, in km from the Earth's centre";
     ShipLine line;
-    const double x = words.number("x", missing, kilometres, -maxDistance, maxDistance, "km");
-    const double y = words.number("y", missing, kilometres, -maxDistance, maxDistance, "km");
+    const double x = words.number("x", placeNeeded, kilometres, -maxDistance, maxDistance, "km");
+    const double y = words.number("y", placeNeeded, kilometres, -maxDistance, maxDistance, "km");
     line.start.position = Position(x, y);
     readWords(words, shipWords, line, "the ship");
     scene.shipChoice = Scene::ShipChoice::placed;
